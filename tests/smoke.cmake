@@ -1,0 +1,1 @@
+corvana_test(smoke_tests SOURCES smoke/SmokeTest.cpp)
