@@ -1,0 +1,12 @@
+#include "framework/Trace.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+void Trace(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    vfprintf(stdout, format, args);
+    va_end(args);
+    fflush(stdout);
+}

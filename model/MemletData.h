@@ -1,0 +1,44 @@
+// The note record: its condition, place, look, text and leader line. A plain
+// value, copied whole between lists; the note window is run-time state only.
+#pragma once
+#include "model/ArrowData.h"
+#include "model/ObjData.h"
+#include "model/ReserveData.h"
+
+class CMemletWin;
+class CWriteIniFile;
+
+class CMemletData : public CObjData {
+public:
+    CMemletData();
+    ~CMemletData() override = default;
+    CMemletData(const CMemletData&) = default;
+    CMemletData& operator=(const CMemletData&) = default;
+
+    // One INI section of the note (keys, order and text encoding in storage/).
+    // Returns 0 when the writer failed.
+    int WriteIniSection(CWriteIniFile& writer, int textFormat, int key, const std::string& section,
+                        const std::string& path);
+    void ReadIniSection(int key, const std::string& section, const std::string& path);
+
+    int m_nReadOnly = 0;
+    int m_nTransparent = 70;  // opacity in percent, 20..100
+    int m_nMouseHideCtl = 0;
+    int m_nColor = 0;
+    int m_nPickPos = 0;
+    int m_nBkColor = 5;
+    int m_nGraFlg = 1;
+    int m_nGraPtn = 0;
+    int m_nBkTransparent = 0;
+    int m_nTxColor = 0;
+    LOGFONTA m_logFont{};
+    int m_nFrame = 0;
+    CMemletWin* m_pMemletWin = nullptr;  // not owned
+    std::string m_strText;
+    CReserveData m_reserve;
+    CArrowData m_arrow;
+    int m_nArLineWidth = 1;
+};
+
+// The font every note starts with: 9 points of "ＭＳ Ｐゴシック", Shift JIS.
+LOGFONTA DefaultMemletFont();
