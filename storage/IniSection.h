@@ -1,0 +1,22 @@
+// One section of an INI file read in a single system call, answering key
+// look-ups exactly as GetPrivateProfileIntA / GetPrivateProfileStringA would.
+#pragma once
+#include <string>
+#include <utility>
+#include <vector>
+
+class CIniSection {
+public:
+    CIniSection(const std::string& section, const std::string& path);
+    // As GetPrivateProfileIntA(section, key, def, path).
+    int GetInt(const char* key, int def) const;
+    // As GetPrivateProfileStringA(section, key, def, buffer, bufferSize, path).
+    std::string GetString(const char* key, const char* def, size_t bufferSize) const;
+    bool Has(const char* key) const;
+
+private:
+    std::vector<std::pair<std::string, std::string>> m_lines;  // key, raw value
+};
+
+// Names of the sections present in the file, in file order.
+std::vector<std::string> GetIniSectionNames(const std::string& path);
