@@ -1,0 +1,80 @@
+#include "app/Dwm.h"
+
+#include "app/OsVersion.h"
+
+namespace {
+
+struct DwmApi {
+    HRESULT(WINAPI* IsCompositionEnabled)(BOOL*);
+    HRESULT(WINAPI* RegisterThumbnail)(HWND, HWND, PHTHUMBNAIL);
+    HRESULT(WINAPI* UpdateThumbnailProperties)(HTHUMBNAIL, const DWM_THUMBNAIL_PROPERTIES*);
+    HRESULT(WINAPI* UnregisterThumbnail)(HTHUMBNAIL);
+    HRESULT(WINAPI* ExtendFrameIntoClientArea)(HWND, const MARGINS*);
+};
+
+DwmApi g_dwm;
+bool g_bDwmTried;
+
+template <typename F>
+void Bind(HMODULE lib, const char* name, F& fn) {
+    fn = reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(lib, name)));
+}
+
+// The functions, or null below Windows 6.0; the library is loaded once.
+const DwmApi* Dwm() {
+    if (!IsVistaOrLater())
+        return nullptr;
+    if (!g_bDwmTried) {
+        g_bDwmTried = true;
+        if (HMODULE lib = LoadLibraryA("dwmapi.dll")) {
+            Bind(lib, "DwmIsCompositionEnabled", g_dwm.IsCompositionEnabled);
+            Bind(lib, "DwmRegisterThumbnail", g_dwm.RegisterThumbnail);
+            Bind(lib, "DwmUpdateThumbnailProperties", g_dwm.UpdateThumbnailProperties);
+            Bind(lib, "DwmUnregisterThumbnail", g_dwm.UnregisterThumbnail);
+            Bind(lib, "DwmExtendFrameIntoClientArea", g_dwm.ExtendFrameIntoClientArea);
+        }
+    }
+    return &g_dwm;
+}
+
+}  // namespace
+
+HRESULT IsCompositionEnabled(BOOL* enabled) {
+    const DwmApi* dwm = Dwm();
+    if (!dwm || !dwm->IsCompositionEnabled) {
+        if (enabled)
+            *enabled = FALSE;
+        return kDwmUnavailable;
+    }
+    return dwm->IsCompositionEnabled(enabled);
+}
+
+HRESULT RegisterThumbnail(HWND destination, HWND source, HTHUMBNAIL* thumbnail) {
+    const DwmApi* dwm = Dwm();
+    if (!dwm || !dwm->RegisterThumbnail)
+        return kDwmUnavailable;
+    return dwm->RegisterThumbnail(destination, source, thumbnail);
+}
+
+HRESULT UpdateThumbnailProperties(HTHUMBNAIL thumbnail, const DWM_THUMBNAIL_PROPERTIES* properties) {
+    const DwmApi* dwm = Dwm();
+    if (!dwm || !dwm->UpdateThumbnailProperties)
+        return kDwmUnavailable;
+    return dwm->UpdateThumbnailProperties(thumbnail, properties);
+}
+
+HRESULT UnregisterThumbnail(HTHUMBNAIL thumbnail) {
+    const DwmApi* dwm = Dwm();
+    if (!dwm || !dwm->UnregisterThumbnail)
+        return kDwmUnavailable;
+    return dwm->UnregisterThumbnail(thumbnail);
+}
+
+HRESULT ExtendFrameIntoClientArea(HWND hwnd, const MARGINS* margins) {
+    const DwmApi* dwm = Dwm();
+    if (!dwm || !dwm->ExtendFrameIntoClientArea)
+        return kDwmUnavailable;
+    return dwm->ExtendFrameIntoClientArea(hwnd, margins);
+}
+
+bool DwmLibraryTried() { return g_bDwmTried; }
