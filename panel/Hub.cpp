@@ -1,0 +1,32 @@
+#include "panel/Hub.h"
+
+#include "panel/ControlDlg.h"
+
+// The request forwarders live in HubForwarders.cpp: the panel links with its
+// pointer and values here before every request handler of its own exists.
+
+CControlDlg* g_pControlDlg;
+CExportStackDlg* g_pExportStackDlg;
+CPendingDlg* g_pPendingDlg;
+CTesselinDlg* g_pTesselinDlg;
+
+void SetControlDlg(CControlDlg* p) { g_pControlDlg = p; }
+void SetExportStackDlg(CExportStackDlg* p) { g_pExportStackDlg = p; }
+void SetPendingDlg(CPendingDlg* p) { g_pPendingDlg = p; }
+void SetTesselinDlg(CTesselinDlg* p) { g_pTesselinDlg = p; }
+
+std::vector<CWinInf> GetWindowList() {
+    if (!g_pControlDlg)
+        return {};
+    return CopyWindowList();
+}
+
+// Checks the pointer too, so that a direct call without a panel is harmless.
+std::vector<CWinInf> CopyWindowList() {
+    return g_pControlDlg ? g_pControlDlg->CopyWindowList() : std::vector<CWinInf>();
+}
+
+int GetVolumeSerial() { return g_pControlDlg ? g_pControlDlg->m_nVolumeSerial : 0; }
+int GetSaveTiming() { return g_pControlDlg ? g_pControlDlg->m_nSaveTiming : 0; }
+int GetSaveFormat() { return g_pControlDlg ? g_pControlDlg->m_nSaveFormat : 0; }
+int GetPosInterval() { return g_pControlDlg ? g_pControlDlg->m_nPosInterval : 0; }
