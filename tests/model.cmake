@@ -1,0 +1,3 @@
+corvana_test(model_tests
+  SOURCES model/RecordsTest.cpp model/ReserveDataTest.cpp
+  TIMEOUT 60)
