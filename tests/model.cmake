@@ -1,3 +1,3 @@
 corvana_test(model_tests
-  SOURCES model/RecordsTest.cpp model/ReserveDataTest.cpp
+  SOURCES model/RecordsTest.cpp model/ReserveDataTest.cpp model/WinInfTest.cpp model/ProcessNameTest.cpp
   TIMEOUT 60)
