@@ -16,6 +16,16 @@ public:
 
 private:
     std::vector<std::pair<std::string, std::string>> m_lines;  // key, raw value
+    // Parallel to m_lines: 0 for a line without "=", which the system
+    // treats as a key without a value (the default is returned).
+    std::vector<char> m_hasValue;
+    // Keys starting with ";" are left out of a section listing but are found
+    // by the single-key functions: those few are asked from the system.
+    std::string m_section;
+    std::string m_path;
+
+    int FindLine(const char* key) const;
+    std::wstring Value(const char* key, const char* def, size_t bufferSize) const;
 };
 
 // Names of the sections present in the file, in file order.

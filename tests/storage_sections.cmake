@@ -1,0 +1,3 @@
+corvana_test(storage_section_tests
+  SOURCES storage/EncodingTest.cpp storage/IniSectionTest.cpp
+  TIMEOUT 60)
