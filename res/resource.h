@@ -1,0 +1,9 @@
+// Resource ids of the program.
+#pragma once
+
+#define IDS_APPNAME 1
+
+// The program icon: window, notification area, version box.
+#define IDR_MAINFRAME 128
+// The desktop's entry in the window lists.
+#define IDI_DESKTOP 141
