@@ -1,0 +1,25 @@
+// What the window tests share: a watchdog that breaks every message loop
+// of ours when a test would otherwise wait for ever, and a pump.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+
+// While it lives, a stuck test ends all our loops (WM_QUIT) after a few
+// seconds and is reported as failed.
+class Watchdog {
+public:
+    Watchdog();
+    ~Watchdog();
+    Watchdog(const Watchdog&) = delete;
+    Watchdog& operator=(const Watchdog&) = delete;
+
+private:
+    UINT_PTR m_timer;
+};
+
+// Runs our message loop until done() holds; false when the watchdog broke it.
+bool PumpUntil(const std::function<bool()>& done);
+
+// Dispatches what is already queued.
+void PumpPending();
