@@ -121,9 +121,10 @@ int CMemletData::WriteIniSection(CWriteIniFile& writer, int textFormat, int key,
     // Any format other than 1 stores the plain text: a section without TEXT
     // would lose the note's text at the next start.
     bool transformed = textFormat == 1;
+    std::string_view whole(m_strText.c_str());  // a text ends at its first zero byte
     unsigned char text[kTextMax + 1];
-    size_t len = MbCutLength(m_strText, kTextMax);
-    memcpy(text, m_strText.data(), len);
+    size_t len = MbCutLength(whole, kTextMax);
+    memcpy(text, whole.data(), len);
     text[len] = '\0';
     Trace("strlen=%d\n", (int)strlen((char*)text));
     Trace("byte len = %d\n", (int)len);
