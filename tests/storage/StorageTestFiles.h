@@ -1,0 +1,87 @@
+// Files for the storage tests: a scratch folder under the temp folder that is
+// removed again, and whole-file reads and writes.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <ctime>
+#include <string>
+
+inline std::string ReadBytes(const std::string& path) {
+    std::string out;
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                           nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return out;
+    char buf[65536];
+    DWORD got = 0;
+    while (ReadFile(h, buf, sizeof buf, &got, nullptr) && got > 0)
+        out.append(buf, got);
+    CloseHandle(h);
+    return out;
+}
+
+inline bool WriteBytes(const std::string& path, const std::string& bytes) {
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD written = 0;
+    bool ok = WriteFile(h, bytes.data(), (DWORD)bytes.size(), &written, nullptr) && written == bytes.size();
+    CloseHandle(h);
+    return ok;
+}
+
+inline bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// Seconds since 1970 of a local time, so that the stamps written are these digits in any zone.
+inline int64_t LocalTime(int year, int month, int day, int hour, int minute) {
+    tm t{};
+    t.tm_year = year - 1900;
+    t.tm_mon = month - 1;
+    t.tm_mday = day;
+    t.tm_hour = hour;
+    t.tm_min = minute;
+    t.tm_isdst = -1;
+    return _mktime64(&t);
+}
+
+inline void RemoveTree(const std::string& dir) {
+    WIN32_FIND_DATAA fd;
+    HANDLE f = FindFirstFileA((dir + "\\*").c_str(), &fd);
+    if (f != INVALID_HANDLE_VALUE) {
+        do {
+            std::string name = fd.cFileName;
+            if (name == "." || name == "..")
+                continue;
+            std::string p = dir + "\\" + name;
+            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(p);
+            else
+                DeleteFileA(p.c_str());
+        } while (FindNextFileA(f, &fd));
+        FindClose(f);
+    }
+    RemoveDirectoryA(dir.c_str());
+}
+
+// A fresh folder under the temp folder, removed with everything in it.
+class TempFolder {
+public:
+    TempFolder() {
+        static int counter;
+        char tmp[MAX_PATH];
+        GetTempPathA(MAX_PATH, tmp);
+        m_path = std::string(tmp) + "corvana-storage-" + std::to_string(GetCurrentProcessId()) + "-" +
+                 std::to_string(++counter);
+        RemoveTree(m_path);
+        CreateDirectoryA(m_path.c_str(), nullptr);
+    }
+    ~TempFolder() { RemoveTree(m_path); }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::string& Path() const { return m_path; }
+    std::string File(const std::string& name) const { return m_path + "\\" + name; }
+
+private:
+    std::string m_path;
+};
