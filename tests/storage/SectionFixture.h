@@ -5,7 +5,24 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
+
+inline std::string SectionTestDir();
+
+inline void RemoveSectionTestDir() {
+    std::string dir = SectionTestDir();
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA((dir + "*").c_str(), &fd);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                DeleteFileA((dir + fd.cFileName).c_str());
+        } while (FindNextFileA(h, &fd));
+        FindClose(h);
+    }
+    RemoveDirectoryA(dir.c_str());
+}
 
 inline std::string SectionTestDir() {
     static std::string dir = [] {
@@ -13,6 +30,7 @@ inline std::string SectionTestDir() {
         GetTempPathA(sizeof temp, temp);
         std::string d = std::string(temp) + "corvana_sections_" + std::to_string(GetCurrentProcessId()) + "\\";
         CreateDirectoryA(d.c_str(), nullptr);
+        atexit(RemoveSectionTestDir);
         return d;
     }();
     return dir;
