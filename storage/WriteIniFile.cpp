@@ -147,7 +147,16 @@ int CWriteIniFile::closeFile() {
     CloseHandle(m_hFile);
     m_hFile = INVALID_HANDLE_VALUE;
     int ok = 1;
-    if (!MoveFileExA(m_strTempPath.c_str(), m_strPath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    // A virus scanner or indexer may hold the old file for a moment; the
+    // rewrite in place is the last resort, as it is not one step.
+    bool moved = false;
+    for (int attempt = 0; attempt < 3 && !moved; attempt++) {
+        if (attempt > 0)
+            Sleep(20);
+        moved = MoveFileExA(m_strTempPath.c_str(), m_strPath.c_str(),
+                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    }
+    if (!moved) {
         Trace("CWriteIniFile: replace of %s refused (%lu), rewriting it\n", m_strPath.c_str(), GetLastError());
         ok = replaceInPlace();
         DeleteFileA(m_strTempPath.c_str());

@@ -1,4 +1,9 @@
 corvana_test(storage_file_tests
-  SOURCES storage/WriterTest.cpp
+  SOURCES storage/WriterTest.cpp storage/SaveChainTest.cpp storage/DataStoreTest.cpp storage/KillSaveTest.cpp
   RESOURCES storage/StorageFiles.rc
   TIMEOUT 120)
+
+# Saves over and over until the kill test ends it.
+add_executable(storage_save_loop storage/SaveLoopMain.cpp)
+target_link_libraries(storage_save_loop PRIVATE corvana)
+add_dependencies(storage_file_tests storage_save_loop)

@@ -1,0 +1,100 @@
+#include "storage/MemletDataStore.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <cstring>
+
+#include "framework/Text.h"
+#include "framework/Trace.h"
+#include "storage/IniSection.h"
+#include "storage/VolumeSerial.h"
+
+CMemletDataStore* g_pMemletDataStore = nullptr;
+
+// The current directory followed by "\<name>", without doubling the
+// separator of a root folder ("C:\"). A trail byte 0x5C of a CP932 character
+// is not a separator.
+static std::string PathInCurrentDirectory(const char* name) {
+    std::string dir;
+    DWORD need = GetCurrentDirectoryA(0, nullptr);
+    if (need > 0) {
+        dir.resize(need);
+        DWORD got = GetCurrentDirectoryA(need, dir.data());
+        dir.resize(got < need ? got : 0);
+    }
+    if (dir.empty()) {
+        Trace("GetCurrentDirectoryA() Error=%lu\n", GetLastError());
+        dir = ".";
+    }
+    bool endsWithSeparator = dir.back() == '\\' && MbCutLength(dir, dir.size() - 1) == dir.size() - 1;
+    if (!endsWithSeparator)
+        dir += '\\';
+    return dir + name;
+}
+
+CMemletDataStore::CMemletDataStore()
+    : m_strDataPath(PathInCurrentDirectory("CorvanaData.ini")),
+      m_strPendingPath(PathInCurrentDirectory("BriscoPendingList.ini")) {
+    LoadDataFile();
+    LoadPendingFile();
+}
+
+void CMemletDataStore::LoadDataFile() { LoadMemletFile(m_strDataPath, m_MemletList); }
+
+void CMemletDataStore::LoadPendingFile() { LoadMemletFile(m_strPendingPath, m_PendingList); }
+
+// Index of a section named "<prefix><decimal>", as "%d" prints it, or -1.
+static int SectionIndex(const std::string& name, const char* prefix) {
+    size_t n = strlen(prefix);
+    // Section names are looked up without regard to case.
+    if (name.size() <= n || name.size() > n + 10 || _strnicmp(name.c_str(), prefix, n) != 0)
+        return -1;
+    if (name[n] == '0' && name.size() > n + 1)
+        return -1;
+    long long v = 0;
+    for (size_t i = n; i < name.size(); i++) {
+        if (name[i] < '0' || name[i] > '9')
+            return -1;
+        v = v * 10 + (name[i] - '0');
+    }
+    return v <= INT_MAX ? (int)v : -1;
+}
+
+std::vector<int> FindIndexedSections(const std::string& path, const char* prefix, int count) {
+    std::vector<int> found;
+    if (count <= 0)
+        return found;
+    for (const std::string& name : GetIniSectionNames(path)) {
+        int i = SectionIndex(name, prefix);
+        if (i >= 0 && i < count)
+            found.push_back(i);
+    }
+    std::sort(found.begin(), found.end());
+    found.erase(std::unique(found.begin(), found.end()), found.end());
+    return found;
+}
+
+void LoadMemletFile(const std::string& path, std::vector<CMemletData>& list) {
+    list.clear();
+    int key = (int)GetVolumeSerialNumber(path.empty() ? '\0' : path[0]);
+    int n = (int)GetPrivateProfileIntA("SYSTEM", "MEMLTENUM", 0, path.c_str());
+    std::vector<int> present = FindIndexedSections(path, "MEMLETITEM", n);
+    if (present.empty())
+        return;
+    // Sections missing below the last one present give default notes, as a
+    // missing section reads; nothing is made past the last one.
+    list.reserve(present.back() + 1);
+    size_t next = 0;
+    char section[32];
+    for (int i = 0; i <= present.back(); i++) {
+        list.emplace_back();
+        if (present[next] == i) {
+            snprintf(section, sizeof section, "MEMLETITEM%d", i);
+            list.back().ReadIniSection(key, section, path);
+            next++;
+        }
+    }
+}

@@ -1,0 +1,31 @@
+// The notes and the pending notes read at start-up, until the panel and the
+// pending list take them.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "model/MemletData.h"
+
+class CMemletDataStore {
+public:
+    // Both paths from the current directory; loads both files.
+    CMemletDataStore();
+    void LoadDataFile();
+    void LoadPendingFile();
+
+    std::vector<CMemletData> m_MemletList;
+    std::vector<CMemletData> m_PendingList;
+    std::string m_strDataPath;
+    std::string m_strPendingPath;
+};
+
+// The one store; null when there is none.
+extern CMemletDataStore* g_pMemletDataStore;
+
+// Reads the notes of a file in the data file's layout into list (emptied first).
+void LoadMemletFile(const std::string& path, std::vector<CMemletData>& list);
+
+// Indexes i below count, in increasing order, for which the section
+// "<prefix>i" is in the file at path. A count read from a file may be far
+// larger than what the file holds; callers stop after the last index found.
+std::vector<int> FindIndexedSections(const std::string& path, const char* prefix, int count);

@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "StorageTestFiles.h"
+#include "StorageTestNotes.h"
+#include "panel/ControlDlg.h"
+#include "storage/MemletDataStore.h"
+#include "storage/VolumeSerial.h"
+
+namespace {
+
+// The store reads from the current directory; the test puts it back.
+class CurrentDirectory {
+public:
+    explicit CurrentDirectory(const std::string& dir) {
+        GetCurrentDirectoryA(MAX_PATH, m_old);
+        m_ok = SetCurrentDirectoryA(dir.c_str()) != 0;
+    }
+    ~CurrentDirectory() { SetCurrentDirectoryA(m_old); }
+    bool ok() const { return m_ok; }
+
+private:
+    char m_old[MAX_PATH]{};
+    bool m_ok = false;
+};
+
+std::string Note(const char* section, const char* title) {
+    return std::string("[") + section + "]\r\nTITLE=" + title + "\r\nTRANSPARENT=90\r\nTEXTFORMAT=0\r\nTEXT=83818382\r\n";
+}
+
+const char kHeaderStart[] = "[SYSTEM]\r\nAPPNAME=Corvana\r\n";
+
+TEST(DataStoreTest, CountsAndSectionsGiveTheNotesPresent) {
+    // A title "-" in the expected list stands for a note with the defaults of a missing section.
+    struct Case {
+        const char* name;
+        std::string file;
+        std::vector<const char*> titles;
+    } cases[] = {
+        {"no count", std::string(kHeaderStart) + Note("MEMLETITEM0", "一"), {}},
+        {"zero", std::string(kHeaderStart) + "MEMLTENUM=0\r\n" + Note("MEMLETITEM0", "一"), {}},
+        {"negative", std::string(kHeaderStart) + "MEMLTENUM=-3\r\n" + Note("MEMLETITEM0", "一"), {}},
+        {"not a number", std::string(kHeaderStart) + "MEMLTENUM=abc\r\n" + Note("MEMLETITEM0", "一"), {}},
+        {"count below sections",
+         std::string(kHeaderStart) + "MEMLTENUM=2\r\n" + Note("MEMLETITEM0", "一") + Note("MEMLETITEM1", "二") +
+             Note("MEMLETITEM2", "三"),
+         {"一", "二"}},
+        {"gap below the last section",
+         std::string(kHeaderStart) + "MEMLTENUM=4\r\n" + Note("MEMLETITEM0", "一") + Note("MEMLETITEM2", "三"),
+         {"一", "-", "三"}},
+        {"hostile count",
+         std::string(kHeaderStart) + "MEMLTENUM=2000000000\r\n" + Note("MEMLETITEM0", "一") + Note("MEMLETITEM1", "二"),
+         {"一", "二"}},
+        {"count past 32 bits",
+         std::string(kHeaderStart) + "MEMLTENUM=99999999999\r\n" + Note("MEMLETITEM0", "一"),
+         {"一"}},
+        {"section names in any case",
+         std::string(kHeaderStart) + "MEMLTENUM=2\r\n" + Note("MEMLETITEM0", "一") + Note("memletitem1", "二"),
+         {"一", "二"}},
+        {"a number written otherwise is another section",
+         std::string(kHeaderStart) + "MEMLTENUM=3\r\n" + Note("MEMLETITEM01", "x") + Note("MEMLETITEM2", "三"),
+         {"-", "-", "三"}},
+    };
+    TempFolder folder;
+    const std::string path = folder.File("CorvanaData.ini");
+    for (const Case& c : cases) {
+        ASSERT_TRUE(WriteBytes(path, c.file));
+        std::vector<CMemletData> list(1);  // emptied first
+        LoadMemletFile(path, list);
+        ASSERT_EQ(c.titles.size(), list.size()) << c.name;
+        for (size_t i = 0; i < list.size(); i++) {
+            if (std::string(c.titles[i]) == "-") {
+                EXPECT_EQ("", list[i].m_strTitle) << c.name << " " << i;
+                EXPECT_EQ("", list[i].m_strText) << c.name << " " << i;
+                EXPECT_EQ(70, list[i].m_nTransparent) << c.name << " " << i;
+            } else {
+                EXPECT_EQ(c.titles[i], list[i].m_strTitle) << c.name << " " << i;
+                EXPECT_EQ("メモ", list[i].m_strText) << c.name << " " << i;
+                EXPECT_EQ(90, list[i].m_nTransparent) << c.name << " " << i;
+            }
+        }
+    }
+}
+
+TEST(DataStoreTest, MissingFileGivesAnEmptyList) {
+    TempFolder folder;
+    std::vector<CMemletData> list(2);
+    LoadMemletFile(folder.File("CorvanaData.ini"), list);
+    EXPECT_TRUE(list.empty());
+}
+
+TEST(DataStoreTest, StoreLoadsBothFilesOfTheCurrentDirectory) {
+    TempFolder folder;
+    ASSERT_TRUE(WriteBytes(folder.File("CorvanaData.ini"), std::string(kHeaderStart) + "MEMLTENUM=2\r\n" +
+                                                             Note("MEMLETITEM0", "一") + Note("MEMLETITEM1", "二")));
+    ASSERT_TRUE(WriteBytes(folder.File("BriscoPendingList.ini"),
+                           std::string(kHeaderStart) + "MEMLTENUM=1\r\n" + Note("MEMLETITEM0", "保留")));
+    CurrentDirectory cd(folder.Path());
+    ASSERT_TRUE(cd.ok());
+    CMemletDataStore store;
+    EXPECT_EQ(folder.File("CorvanaData.ini"), store.m_strDataPath);
+    EXPECT_EQ(folder.File("BriscoPendingList.ini"), store.m_strPendingPath);
+    ASSERT_EQ(2u, store.m_MemletList.size());
+    EXPECT_EQ("一", store.m_MemletList[0].m_strTitle);
+    EXPECT_EQ("二", store.m_MemletList[1].m_strTitle);
+    ASSERT_EQ(1u, store.m_PendingList.size());
+    EXPECT_EQ("保留", store.m_PendingList[0].m_strTitle);
+}
+
+TEST(DataStoreTest, StoreInAnEmptyFolderIsEmpty) {
+    TempFolder folder;
+    CurrentDirectory cd(folder.Path());
+    ASSERT_TRUE(cd.ok());
+    CMemletDataStore store;
+    EXPECT_TRUE(store.m_MemletList.empty());
+    EXPECT_TRUE(store.m_PendingList.empty());
+}
+
+TEST(DataStoreTest, PathsJoinTheFolderWithOneSeparator) {
+    // A root folder already ends with its separator; "表" ends with the byte
+    // 0x5C inside its character, which is no separator.
+    TempFolder folder;
+    const std::string kanji = folder.File("表");
+    ASSERT_TRUE(CreateDirectoryA(kanji.c_str(), nullptr));
+    struct Case {
+        std::string dir, expected;
+    } cases[] = {
+        {"C:\\", "C:\\CorvanaData.ini"},
+        {kanji, kanji + "\\CorvanaData.ini"},
+    };
+    for (const Case& c : cases) {
+        CurrentDirectory cd(c.dir);
+        ASSERT_TRUE(cd.ok()) << c.dir;
+        CMemletDataStore store;
+        EXPECT_EQ(c.expected, store.m_strDataPath);
+    }
+}
+
+TEST(DataStoreTest, FormatOneNotesReadBackWithTheDrivesKey) {
+    TempFolder folder;
+    CControlDlg panel;
+    panel.m_strDataPath = folder.File("CorvanaData.ini");
+    panel.m_nSaveFormat = 1;
+    panel.m_nVolumeSerial = (int)GetVolumeSerialNumber(panel.m_strDataPath[0]);
+    panel.m_MemletList = {FixedNote("一", "こんにちは、世界"), FixedNote("二", "abc")};
+    ASSERT_EQ(1, panel.writeIniFile());
+    CurrentDirectory cd(folder.Path());
+    ASSERT_TRUE(cd.ok());
+    CMemletDataStore store;
+    ASSERT_EQ(2u, store.m_MemletList.size());
+    EXPECT_EQ("こんにちは、世界", store.m_MemletList[0].m_strText);
+    EXPECT_EQ("abc", store.m_MemletList[1].m_strText);
+}
+
+}  // namespace
