@@ -1,5 +1,6 @@
 corvana_test(storage_file_tests
-  SOURCES storage/WriterTest.cpp storage/SaveChainTest.cpp storage/DataStoreTest.cpp storage/KillSaveTest.cpp
+  SOURCES storage/WriterTest.cpp storage/SaveChainTest.cpp storage/DataStoreTest.cpp
+          storage/PropatyFileTest.cpp storage/PreSetFileTest.cpp storage/KillSaveTest.cpp
   RESOURCES storage/StorageFiles.rc
   TIMEOUT 120)
 
