@@ -1,0 +1,197 @@
+// Load and save times of the data file for 100, 1,000 and 10,000 notes: each
+// file is written through the panel's save chain, loaded through the start-up
+// data store (as at start-up), then saved again through the save chain.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "framework/MessageBox.h"
+#include "panel/ControlDlg.h"
+#include "storage/MemletDataStore.h"
+
+static double Now() {
+    static LARGE_INTEGER freq;
+    if (!freq.QuadPart)
+        QueryPerformanceFrequency(&freq);
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return (double)t.QuadPart / (double)freq.QuadPart;
+}
+
+static int ReportBox(const std::string& text, UINT) {
+    fprintf(stderr, "message box: %s\n", text.c_str());
+    return IDOK;
+}
+
+// Notes as a user collects them: different programs, titles, texts of a few
+// lines to a screenful, some with a child-window condition or a leader line.
+static std::vector<CMemletData> RealisticNotes(int count) {
+    static const char* const programs[][2] = {
+        {"NOTEPAD.EXE", "C:\\Windows\\System32\\notepad.exe"},
+        {"EXCEL.EXE", "C:\\Program Files\\Microsoft Office\\root\\Office16\\EXCEL.EXE"},
+        {"CHROME.EXE", "C:\\Program Files\\Google\\Chrome\\Application\\chrome.exe"},
+        {"EXPLORER.EXE", "C:\\Windows\\explorer.exe"},
+        {"DESKTOP", ""},
+    };
+    static const char* const lines[] = {
+        "来週の定例会議までに資料を見直すこと。",
+        "見積書の金額を再確認（税込み・税抜きの両方）",
+        "TODO: 設定画面の文言を修正する",
+        "山田さんに電話 03-1234-5678 午後二時以降",
+        "パスワード変更の期限は月末です。",
+        "ここに貼ったメモは、ウィンドウを閉じても次に開いたときに戻ってきます。",
+    };
+    std::vector<CMemletData> list;
+    list.reserve(count);
+    for (int i = 0; i < count; i++) {
+        CMemletData d;
+        const auto& program = programs[i % 5];
+        d.m_strExeName = program[0];
+        d.m_strExePath = program[1];
+        d.m_strTitle = "報告書_" + std::to_string(2024 + i % 3) + "年度_第" + std::to_string(i) + "版.txt - メモ帳";
+        d.m_nFull = i % 4 != 0;
+        if (!d.m_nFull)
+            d.m_strPart = "報告書_";
+        if (i % 7 == 0) {
+            d.m_nExtentFlag = 1;
+            d.m_strExClass = "Edit";
+            d.m_nExCtlId = 15;
+            d.m_strExText = "検索: 売上 " + std::to_string(i);
+        }
+        d.m_tGenDate = 1700000000 + (int64_t)i * 3600;
+        d.m_tAcsDate = d.m_tGenDate + 86400;
+        d.m_rectWin = {100 + i % 500, 100 + i % 300, 300 + i % 500, 160 + i % 300};
+        d.m_rectTarget = {0, 0, 1024, 768};
+        d.m_nBkColor = i % 6;
+        d.m_nColor = i % 5;
+        d.m_arrow.m_nArwFlag = i % 3 == 0;
+        for (int k = 0; k <= i % 9; k++)
+            d.m_strText += std::string(lines[(i + k) % 6]) + "\r\n";
+        list.push_back(d);
+    }
+    return list;
+}
+
+static bool Save(CControlDlg& panel, double* seconds) {
+    double t0 = Now();
+    int ok = panel.writeIniFile();
+    *seconds = Now() - t0;
+    return ok == 1;
+}
+
+// At start-up the data file comes from the last session. Wine's INI reader
+// trusts its cache only for files older than about two seconds and parses a
+// younger file again on every call, so a file just written is dated back.
+static void AgeFile(const std::string& path) {
+    HANDLE h = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return;
+    FILETIME ft;
+    GetSystemTimeAsFileTime(&ft);
+    ULARGE_INTEGER t{{ft.dwLowDateTime, ft.dwHighDateTime}};
+    t.QuadPart -= 3600ULL * 10000000ULL;
+    ft = {t.LowPart, t.HighPart};
+    SetFileTime(h, nullptr, nullptr, &ft);
+    CloseHandle(h);
+}
+
+// The median of three saves.
+static double MedianSave(CControlDlg& panel, int& failures) {
+    double saves[3];
+    for (double& s : saves)
+        if (!Save(panel, &s))
+            failures++;
+    std::sort(saves, saves + 3);
+    return saves[1];
+}
+
+static std::string Growth(double now, double before) {
+    char text[16] = "";
+    if (before > 0)
+        snprintf(text, sizeof text, "%.1f", now / before);
+    return text;
+}
+
+static void RemoveFolder(const std::string& dir) {
+    DeleteFileA((dir + "\\CorvanaData.ini").c_str());
+    DeleteFileA((dir + "\\BriscoPendingList.ini").c_str());
+    RemoveDirectoryA(dir.c_str());
+}
+
+int main() {
+    // Trace lines go to the null device, as in the program outside debug
+    // mode; the figures go to the error stream.
+    freopen("NUL", "w", stdout);
+    SetMessageBoxHook(ReportBox);
+    char tmp[MAX_PATH], cwd[MAX_PATH];
+    GetTempPathA(MAX_PATH, tmp);
+    GetCurrentDirectoryA(MAX_PATH, cwd);
+    const int sizes[] = {100, 1000, 10000};
+    double prevLoad = 0, prevSave = 0, prevQuiet = 0;
+    const std::string traceFile = std::string(tmp) + "corvana-bench-" + std::to_string(GetCurrentProcessId()) + ".log";
+    int failures = 0;
+    fprintf(stderr, "%8s %8s %9s %6s %9s %6s %9s %6s\n", "notes", "file KB", "load s", "x", "save s", "x",
+            "save s *", "x");
+    for (int n : sizes) {
+        std::string dir = std::string(tmp) + "corvana-bench-" + std::to_string(GetCurrentProcessId()) + "-" +
+                          std::to_string(n);
+        CreateDirectoryA(dir.c_str(), nullptr);
+        double seconds = 0;
+        {
+            CControlDlg writer;
+            writer.m_strDataPath = dir + "\\CorvanaData.ini";
+            writer.m_MemletList = RealisticNotes(n);
+            if (!Save(writer, &seconds)) {
+                fprintf(stderr, "%8d: writing the file failed\n", n);
+                failures++;
+                RemoveFolder(dir);
+                continue;
+            }
+        }
+        AgeFile(dir + "\\CorvanaData.ini");
+        WIN32_FILE_ATTRIBUTE_DATA fa{};
+        GetFileAttributesExA((dir + "\\CorvanaData.ini").c_str(), GetFileExInfoStandard, &fa);
+
+        // Load as at start-up: the store reads the files of the current directory.
+        SetCurrentDirectoryA(dir.c_str());
+        double t0 = Now();
+        auto* store = new CMemletDataStore;
+        double load = Now() - t0;
+        SetCurrentDirectoryA(cwd);
+        g_pMemletDataStore = store;
+
+        CControlDlg panel;
+        panel.m_strDataPath = store->m_strDataPath;
+        panel.TakeLoadedData();
+        g_pMemletDataStore = nullptr;
+        delete store;
+        if ((int)panel.m_MemletList.size() != n) {
+            fprintf(stderr, "%8d: loaded %d notes\n", n, (int)panel.m_MemletList.size());
+            failures++;
+        }
+        // Each save writes two trace lines a note. Under Wine a line written
+        // to the null device costs about half a millisecond, a line written
+        // to a file next to nothing: the save is timed with both.
+        double save = MedianSave(panel, failures);
+        freopen(traceFile.c_str(), "w", stdout);
+        double saveQuiet = MedianSave(panel, failures);
+        freopen("NUL", "w", stdout);
+
+        fprintf(stderr, "%8d %8llu %9.3f %6s %9.3f %6s %9.3f %6s\n", n, (unsigned long long)fa.nFileSizeLow / 1024,
+                load, Growth(load, prevLoad).c_str(), save, Growth(save, prevSave).c_str(), saveQuiet,
+                Growth(saveQuiet, prevQuiet).c_str());
+        prevLoad = load;
+        prevSave = save;
+        prevQuiet = saveQuiet;
+        RemoveFolder(dir);
+    }
+    DeleteFileA(traceFile.c_str());
+    fprintf(stderr, "x: time against the step before (10 times the notes)\n"
+                    "save: trace lines to the null device, as the program outside debug mode\n"
+                    "save *: trace lines to a file\n");
+    return failures ? 1 : 0;
+}
