@@ -1,0 +1,1 @@
+corvana_test(hub_tests SOURCES hub/HubTest.cpp TIMEOUT 60)
