@@ -6,7 +6,11 @@
 
 class CWriteIniFile {
 public:
+    CWriteIniFile() = default;
     virtual ~CWriteIniFile();
+    // One writer owns one open file.
+    CWriteIniFile(const CWriteIniFile&) = delete;
+    CWriteIniFile& operator=(const CWriteIniFile&) = delete;
     int openFile(const std::string& path);
     int writeString(const std::string& section, const std::string& key, const std::string& value);
     int closeFile();

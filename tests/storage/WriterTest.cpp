@@ -109,8 +109,9 @@ TEST_F(WriterTest, MissingFolderFailsToOpen) {
     EXPECT_EQ(0, w.openFile(folder.File("no-such-folder\\Test.ini")));
 }
 
-// An editor that keeps the file open sharing reads, writes and deletes: the
-// rename onto it is refused (Windows and Wine), the rewrite in place works.
+// An editor that keeps the file open sharing reads, writes and deletes: Wine
+// (and Windows before POSIX renames) refuses the rename onto it, the rewrite
+// in place works.
 TEST_F(WriterTest, RefusedReplaceFallsBackToRewritingInPlace) {
     ASSERT_TRUE(WriteBytes(target, "[OLD]\r\nX=a much longer old content than the new one\r\n"));
     HANDLE held = CreateFileA(target.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
