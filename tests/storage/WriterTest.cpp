@@ -126,6 +126,21 @@ TEST_F(WriterTest, RefusedReplaceFallsBackToRewritingInPlace) {
     EXPECT_FALSE(FileExists(target + ".tmp"));
 }
 
+// Another program takes the file for itself while the save runs: neither
+// the replace nor the rewrite is possible, and the save reports it.
+TEST_F(WriterTest, TargetLockedDuringTheSaveFailsAtClose) {
+    ASSERT_TRUE(WriteBytes(target, "[OLD]\r\n"));
+    CWriteIniFile w;
+    ASSERT_NE(0, w.openFile(target));
+    Write(w, {{"NEW", "K", "v"}});
+    HANDLE lock = CreateFileA(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, lock);
+    EXPECT_EQ(0, w.closeFile());
+    CloseHandle(lock);
+    EXPECT_EQ("[OLD]\r\n", ReadBytes(target));
+    EXPECT_FALSE(FileExists(target + ".tmp"));
+}
+
 TEST_F(WriterTest, AbandonedWriteLeavesTheOldFile) {
     ASSERT_TRUE(WriteBytes(target, "[OLD]\r\n"));
     CWriteIniFile w;
