@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/MessageBox.h"
+#include "framework/Trace.h"
 #include "panel/ControlDlg.h"
 #include "storage/MemletDataStore.h"
 
@@ -123,19 +124,16 @@ static void RemoveFolder(const std::string& dir) {
 }
 
 int main() {
-    // Trace lines go to the null device, as in the program outside debug
-    // mode; the figures go to the error stream.
-    freopen("NUL", "w", stdout);
+    // As in the program outside debug mode: no trace lines.
+    EnableTrace(false);
     SetMessageBoxHook(ReportBox);
     char tmp[MAX_PATH], cwd[MAX_PATH];
     GetTempPathA(MAX_PATH, tmp);
     GetCurrentDirectoryA(MAX_PATH, cwd);
     const int sizes[] = {100, 1000, 10000};
-    double prevLoad = 0, prevSave = 0, prevQuiet = 0;
-    const std::string traceFile = std::string(tmp) + "corvana-bench-" + std::to_string(GetCurrentProcessId()) + ".log";
+    double prevLoad = 0, prevSave = 0;
     int failures = 0;
-    fprintf(stderr, "%8s %8s %9s %6s %9s %6s %9s %6s\n", "notes", "file KB", "load s", "x", "save s", "x",
-            "save s *", "x");
+    printf("%8s %8s %9s %6s %9s %6s\n", "notes", "file KB", "load s", "x", "save s", "x");
     for (int n : sizes) {
         std::string dir = std::string(tmp) + "corvana-bench-" + std::to_string(GetCurrentProcessId()) + "-" +
                           std::to_string(n);
@@ -173,25 +171,13 @@ int main() {
             fprintf(stderr, "%8d: loaded %d notes\n", n, (int)panel.m_MemletList.size());
             failures++;
         }
-        // Each save writes two trace lines a note. Under Wine a line written
-        // to the null device costs about half a millisecond, a line written
-        // to a file next to nothing: the save is timed with both.
         double save = MedianSave(panel, failures);
-        freopen(traceFile.c_str(), "w", stdout);
-        double saveQuiet = MedianSave(panel, failures);
-        freopen("NUL", "w", stdout);
-
-        fprintf(stderr, "%8d %8llu %9.3f %6s %9.3f %6s %9.3f %6s\n", n, (unsigned long long)fa.nFileSizeLow / 1024,
-                load, Growth(load, prevLoad).c_str(), save, Growth(save, prevSave).c_str(), saveQuiet,
-                Growth(saveQuiet, prevQuiet).c_str());
+        printf("%8d %8llu %9.3f %6s %9.3f %6s\n", n, (unsigned long long)fa.nFileSizeLow / 1024, load,
+               Growth(load, prevLoad).c_str(), save, Growth(save, prevSave).c_str());
         prevLoad = load;
         prevSave = save;
-        prevQuiet = saveQuiet;
         RemoveFolder(dir);
     }
-    DeleteFileA(traceFile.c_str());
-    fprintf(stderr, "x: time against the step before (10 times the notes)\n"
-                    "save: trace lines to the null device, as the program outside debug mode\n"
-                    "save *: trace lines to a file\n");
+    printf("x: time against the step before (10 times the notes)\n");
     return failures ? 1 : 0;
 }

@@ -3,3 +3,7 @@
 #pragma once
 
 void Trace(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// Off, trace lines cost nothing: the program turns them off outside debug
+// mode, where they would only reach the null device. On by default.
+void EnableTrace(bool on);

@@ -27,7 +27,7 @@ static std::string PathInCurrentDirectory(const char* name) {
     }
     if (dir.empty()) {
         Trace("GetCurrentDirectoryA() Error=%lu\n", GetLastError());
-        dir = ".";
+        dir.assign(1, '.');
     }
     bool endsWithSeparator = dir.back() == '\\' && MbCutLength(dir, dir.size() - 1) == dir.size() - 1;
     if (!endsWithSeparator)
@@ -65,6 +65,7 @@ static int SectionIndex(const std::string& name, const char* prefix) {
 
 std::vector<int> FindIndexedSections(const std::string& path, const char* prefix, int count) {
     std::vector<int> found;
+    count = std::min(count, kMaxIndexedSections);
     if (count <= 0)
         return found;
     for (const std::string& name : GetIniSectionNames(path)) {
@@ -87,10 +88,11 @@ void LoadMemletFile(const std::string& path, std::vector<CMemletData>& list) {
     // Sections missing below the last one present give default notes, as a
     // missing section reads; nothing is made past the last one.
     list.reserve(present.back() + 1);
+    const CMemletData blank;
     size_t next = 0;
     char section[32];
     for (int i = 0; i <= present.back(); i++) {
-        list.emplace_back();
+        list.push_back(blank);
         if (present[next] == i) {
             snprintf(section, sizeof section, "MEMLETITEM%d", i);
             list.back().ReadIniSection(key, section, path);

@@ -28,4 +28,7 @@ void LoadMemletFile(const std::string& path, std::vector<CMemletData>& list);
 // Indexes i below count, in increasing order, for which the section
 // "<prefix>i" is in the file at path. A count read from a file may be far
 // larger than what the file holds; callers stop after the last index found.
+// Indexes from kMaxIndexedSections on are never taken: a section name alone
+// must not make a file of a few bytes fill memory with default records.
+constexpr int kMaxIndexedSections = 100000;
 std::vector<int> FindIndexedSections(const std::string& path, const char* prefix, int count);

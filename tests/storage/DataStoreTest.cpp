@@ -52,6 +52,10 @@ TEST(DataStoreTest, CountsAndSectionsGiveTheNotesPresent) {
         {"hostile count",
          std::string(kHeaderStart) + "MEMLTENUM=2000000000\r\n" + Note("MEMLETITEM0", "一") + Note("MEMLETITEM1", "二"),
          {"一", "二"}},
+        {"hostile count with a far section",
+         std::string(kHeaderStart) + "MEMLTENUM=2000000000\r\n" + Note("MEMLETITEM0", "一") +
+             Note("MEMLETITEM1999999999", "x"),
+         {"一"}},
         {"count past 32 bits",
          std::string(kHeaderStart) + "MEMLTENUM=99999999999\r\n" + Note("MEMLETITEM0", "一"),
          {"一"}},

@@ -1,1 +1,0 @@
-corvana_test(smoke_tests SOURCES smoke/SmokeTest.cpp)
