@@ -55,3 +55,13 @@ const char* GetVersionString() {
 }
 
 int VersionStringBuilt() { return g_bVersionBuilt; }
+
+std::string HeaderVersion(std::string version) {
+    for (char& c : version)
+        if (c == ',')
+            c = '-';
+    for (char& c : version)
+        if (c == ';')
+            c = '.';
+    return version;
+}

@@ -35,17 +35,6 @@ int CControlDlg::writeIniFile() {
     return __writeIniFile();
 }
 
-static std::string HeaderVersion() {
-    std::string v = GetVersionString();
-    for (char& c : v)
-        if (c == ',')
-            c = '-';
-    for (char& c : v)
-        if (c == ';')
-            c = '.';
-    return v;
-}
-
 int CControlDlg::__writeIniFile() {
     Trace("CControlDlg::__writeIniFile()\n");
     static const char* const kOpenError =
@@ -63,7 +52,7 @@ int CControlDlg::__writeIniFile() {
     const char* format = m_nSaveFormat == 0 ? "0" : m_nSaveFormat == 1 ? "1" : "-1";
     int ok = m_WriteIniFile.writeString("SYSTEM", "APPNAME", "Corvana") &&
              m_WriteIniFile.writeString("SYSTEM", "MESSAGE", "このファイルのデータは直接編集しないでください") &&
-             m_WriteIniFile.writeString("SYSTEM", "VERSION", HeaderVersion()) &&
+             m_WriteIniFile.writeString("SYSTEM", "VERSION", HeaderVersion(GetVersionString())) &&
              m_WriteIniFile.writeString("SYSTEM", "SAVEFORMAT", format) &&
              m_WriteIniFile.writeString("SYSTEM", "MEMLTENUM", std::to_string(m_MemletList.size()));
     for (size_t i = 0; ok && i < m_MemletList.size(); i++)

@@ -4,16 +4,6 @@
 
 #include "app/VersionString.h"
 
-// The data file's VERSION value: "," becomes "-", then ";" becomes ".".
-static std::string VersionHeader(std::string s) {
-    for (char& c : s)
-        if (c == ',')
-            c = '-';
-    for (char& c : s)
-        if (c == ';')
-            c = '.';
-    return s;
-}
 
 TEST(VersionString, BuiltOnceFromTheProductVersion) {
     const char* first = GetVersionString();
@@ -24,9 +14,9 @@ TEST(VersionString, BuiltOnceFromTheProductVersion) {
     EXPECT_EQ(first, second);
     EXPECT_STREQ("Ver.:1.1.6.193", second);
 
-    EXPECT_EQ("Ver.:1.1.6.193", VersionHeader(GetVersionString()));
+    EXPECT_EQ("Ver.:1.1.6.193", HeaderVersion(GetVersionString()));
 }
 
 TEST(VersionString, HeaderRule) {
-    EXPECT_EQ("Ver.:1-1-6-193.beta", VersionHeader("Ver.:1,1,6,193;beta"));
+    EXPECT_EQ("Ver.:1-1-6-193.beta", HeaderVersion("Ver.:1,1,6,193;beta"));
 }

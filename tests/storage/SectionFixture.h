@@ -5,7 +5,9 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdint>
 #include <cstdlib>
+#include <ctime>
 #include <string>
 
 inline std::string SectionTestDir();
@@ -70,4 +72,17 @@ inline std::string Escaped(const std::string& s) {
         }
     }
     return out;
+}
+
+// A moment of the local calendar, as the files store dates.
+inline int64_t LocalTime(int y, int mo, int d, int h, int mi, int s = 0) {
+    struct tm tm {};
+    tm.tm_year = y - 1900;
+    tm.tm_mon = mo - 1;
+    tm.tm_mday = d;
+    tm.tm_hour = h;
+    tm.tm_min = mi;
+    tm.tm_sec = s;
+    tm.tm_isdst = -1;
+    return _mktime64(&tm);
 }

@@ -20,17 +20,6 @@ static CMemletData ReadInto(CMemletData rec, const std::string& lines, int key =
 }
 static CMemletData Read(const std::string& lines, int key = 0) { return ReadInto(CMemletData(), lines, key); }
 
-static int64_t LocalTime(int y, int mo, int d, int h, int mi, int s = 0) {
-    struct tm tm {};
-    tm.tm_year = y - 1900;
-    tm.tm_mon = mo - 1;
-    tm.tm_mday = d;
-    tm.tm_hour = h;
-    tm.tm_min = mi;
-    tm.tm_sec = s;
-    tm.tm_isdst = -1;
-    return _mktime64(&tm);
-}
 
 TEST(SectionRead, Text) {
     struct Case {

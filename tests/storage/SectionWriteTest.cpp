@@ -10,17 +10,6 @@
 #include "model/MemletData.h"
 #include "storage/WriteIniFile.h"
 
-static int64_t LocalTime(int y, int mo, int d, int h, int mi, int s) {
-    struct tm tm {};
-    tm.tm_year = y - 1900;
-    tm.tm_mon = mo - 1;
-    tm.tm_mday = d;
-    tm.tm_hour = h;
-    tm.tm_min = mi;
-    tm.tm_sec = s;
-    tm.tm_isdst = -1;
-    return _mktime64(&tm);
-}
 
 // A note with a value in every stored field that no default has.
 static CMemletData SampleNote() {
