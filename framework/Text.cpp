@@ -2,21 +2,21 @@
 
 #include <windows.h>
 
-std::wstring ToWide(std::string_view s) {
+std::wstring ToWide(std::string_view s, unsigned codePage) {
     if (s.empty())
         return {};
-    int n = MultiByteToWideChar(kTextCodePage, 0, s.data(), (int)s.size(), nullptr, 0);
+    int n = MultiByteToWideChar(codePage, 0, s.data(), (int)s.size(), nullptr, 0);
     std::wstring w(n, L'\0');
-    MultiByteToWideChar(kTextCodePage, 0, s.data(), (int)s.size(), w.data(), n);
+    MultiByteToWideChar(codePage, 0, s.data(), (int)s.size(), w.data(), n);
     return w;
 }
 
-std::string FromWide(std::wstring_view w) {
+std::string FromWide(std::wstring_view w, unsigned codePage) {
     if (w.empty())
         return {};
-    int n = WideCharToMultiByte(kTextCodePage, 0, w.data(), (int)w.size(), nullptr, 0, nullptr, nullptr);
+    int n = WideCharToMultiByte(codePage, 0, w.data(), (int)w.size(), nullptr, 0, nullptr, nullptr);
     std::string s(n, '\0');
-    WideCharToMultiByte(kTextCodePage, 0, w.data(), (int)w.size(), s.data(), n, nullptr, nullptr);
+    WideCharToMultiByte(codePage, 0, w.data(), (int)w.size(), s.data(), n, nullptr, nullptr);
     return s;
 }
 

@@ -10,8 +10,9 @@ constexpr unsigned kTextCodePage = 932;
 // Lead bytes of CP932 double-byte characters.
 inline bool IsLeadByte932(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
-std::wstring ToWide(std::string_view s);
-std::string FromWide(std::wstring_view w);
+// codePage is 932 but where a caller must convert as the system does (CP_ACP).
+std::wstring ToWide(std::string_view s, unsigned codePage = kTextCodePage);
+std::string FromWide(std::wstring_view w, unsigned codePage = kTextCodePage);
 
 // Upper-cases ASCII and double-byte letters (ａ -> Ａ, Greek, Cyrillic); other
 // bytes, half-width katakana and stray bytes included, stay as they are.

@@ -1,10 +1,8 @@
 // The property file: program settings and the initial values of new notes.
-#include <cstring>
-
-#include "framework/Text.h"
 #include "framework/Trace.h"
 #include "panel/ControlDlg.h"
 #include "storage/IniSection.h"
+#include "storage/LookKeys.h"
 
 static int Clamp(int v, int lo, int hi) { return v < lo ? lo : v > hi ? hi : v; }
 
@@ -15,11 +13,7 @@ void CControlDlg::PropatyReadFile() {
     m_nSaveTiming = 0;
     CMemletData& t = m_MemletTemplate;
     CIniSection sys("SYSTEM", m_strPropatyPath);
-    t.m_nTransparent = sys.GetInt("TRANSPARENT", 70);
-    if (t.m_nTransparent > 100)
-        t.m_nTransparent = 100;
-    if (t.m_nTransparent < 20)
-        t.m_nTransparent = 20;
+    t.m_nTransparent = ClampTransparent(sys.GetInt("TRANSPARENT", 70));
     t.m_nColor = sys.GetInt("COLOR", t.m_nColor);
     t.m_nFrame = sys.GetInt("FRAME", t.m_nFrame);
     t.m_nBkColor = sys.GetInt("BKCOLOR", t.m_nBkColor);
@@ -27,15 +21,7 @@ void CControlDlg::PropatyReadFile() {
     t.m_nGraPtn = sys.GetInt("GRAPTN", t.m_nGraPtn);
     t.m_nTxColor = sys.GetInt("TXCOLOR", t.m_nTxColor);
     t.m_nPickPos = sys.GetInt("PICKPOS", t.m_nPickPos);
-    std::string face = sys.GetString("FONTFACENAME", "", 2048);
-    if (!face.empty()) {
-        std::string cut = MbCut(face, sizeof t.m_logFont.lfFaceName - 1);
-        memset(t.m_logFont.lfFaceName, 0, sizeof t.m_logFont.lfFaceName);
-        memcpy(t.m_logFont.lfFaceName, cut.data(), cut.size());
-        t.m_logFont.lfHeight = sys.GetInt("FONTHEIGHT", 0);
-        t.m_logFont.lfWeight = sys.GetInt("FONTWEIGHT", 0);
-        t.m_logFont.lfItalic = (BYTE)sys.GetInt("FONTITALIC", 0);
-    }
+    ReadFontKeys(sys, 2048, t.m_logFont);
     t.m_arrow.m_nArwFlag = sys.GetInt("ARWFLAG", t.m_arrow.m_nArwFlag);
     // A size outside what a note may have would give notes that cannot be drawn or resized.
     g_nIniHeight = Clamp(sys.GetInt("INIHEIGHT", g_nIniHeight), m_nMinHeight, m_nMaxHeight);
@@ -65,13 +51,12 @@ int CControlDlg::PropatyWriteFile() {
         return w.writeString(section, key, value);
     };
     auto num = [](long long v) { return std::to_string(v); };
-    std::string face(t.m_logFont.lfFaceName, strnlen(t.m_logFont.lfFaceName, sizeof t.m_logFont.lfFaceName));
     int ok = put("SYSTEM", "SAVETIMING", num(m_nSaveTiming)) &&
              put("SYSTEM", "TRANSPARENT", num(t.m_nTransparent)) && put("SYSTEM", "COLOR", num(t.m_nColor)) &&
              put("SYSTEM", "FRAME", num(t.m_nFrame)) && put("SYSTEM", "BKCOLOR", num(t.m_nBkColor)) &&
              put("SYSTEM", "GRAFLG", num(t.m_nGraFlg)) && put("SYSTEM", "GRAPTN", num(t.m_nGraPtn)) &&
              put("SYSTEM", "TXCOLOR", num(t.m_nTxColor)) && put("SYSTEM", "PICKPOS", num(t.m_nPickPos)) &&
-             put("SYSTEM", "FONTFACENAME", face) && put("SYSTEM", "FONTHEIGHT", num(t.m_logFont.lfHeight)) &&
+             put("SYSTEM", "FONTFACENAME", FaceName(t.m_logFont)) && put("SYSTEM", "FONTHEIGHT", num(t.m_logFont.lfHeight)) &&
              put("SYSTEM", "FONTWEIGHT", num(t.m_logFont.lfWeight)) &&
              put("SYSTEM", "FONTITALIC", num((unsigned char)t.m_logFont.lfItalic)) &&
              put("SYSTEM", "ARWFLAG", num(t.m_arrow.m_nArwFlag)) && put("SYSTEM", "INIHEIGHT", num(g_nIniHeight)) &&

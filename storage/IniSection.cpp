@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "framework/Text.h"
+
 // The single-key functions of the system parse the file into key/value
 // pairs (blanks trimmed, first occurrence wins) and then, for every look-up,
 // strip one pair of enclosing quotes, cut the value to the buffer and, for
@@ -22,23 +24,9 @@ static std::string TrimBlanks(std::string_view s) {
     return std::string(s.substr(b, e - b));
 }
 
-static std::wstring Widen(std::string_view s) {
-    if (s.empty())
-        return {};
-    int n = MultiByteToWideChar(CP_ACP, 0, s.data(), (int)s.size(), nullptr, 0);
-    std::wstring w(n, L'\0');
-    MultiByteToWideChar(CP_ACP, 0, s.data(), (int)s.size(), w.data(), n);
-    return w;
-}
-
-static std::string Narrow(std::wstring_view w) {
-    if (w.empty())
-        return {};
-    int n = WideCharToMultiByte(CP_ACP, 0, w.data(), (int)w.size(), nullptr, 0, nullptr, nullptr);
-    std::string s(n, '\0');
-    WideCharToMultiByte(CP_ACP, 0, w.data(), (int)w.size(), s.data(), n, nullptr, nullptr);
-    return s;
-}
+// The system converts with the ANSI code page.
+static std::wstring Widen(std::string_view s) { return ToWide(s, CP_ACP); }
+static std::string Narrow(std::wstring_view w) { return FromWide(w, CP_ACP); }
 
 // Keys and defaults reach UTF-16 through the system's string conversion,
 // which ends the string at a lead byte with nothing after it.

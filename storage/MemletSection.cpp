@@ -9,12 +9,12 @@
 #include "framework/Trace.h"
 #include "model/MemletData.h"
 #include "storage/IniSection.h"
+#include "storage/LookKeys.h"
 #include "storage/TextEncoding.h"
 #include "storage/WriteIniFile.h"
 
 static const size_t kIniBufferSize = 8192;  // every string is read through this
 static const size_t kTextMax = 4095;        // bytes of note text in a file
-static const size_t kFaceMax = 31;          // bytes of a face name
 
 static std::string Num(int n) {
     char buf[16];
@@ -106,8 +106,7 @@ int CMemletData::WriteIniSection(CWriteIniFile& writer, int textFormat, int key,
     put("PICKPOS", Num(m_nPickPos));
     put("GRAFLG", Num(m_nGraFlg));
     put("GRAPTN", Num(m_nGraPtn));
-    // A face name that fills the array has no terminating zero.
-    put("FONTFACENAME", std::string(m_logFont.lfFaceName, strnlen(m_logFont.lfFaceName, LF_FACESIZE)));
+    put("FONTFACENAME", FaceName(m_logFont));
     put("FONTHEIGHT", Num(m_logFont.lfHeight));
     put("FONTWEIGHT", Num(m_logFont.lfWeight));
     put("FONTITALIC", Num((unsigned char)m_logFont.lfItalic));
@@ -166,11 +165,7 @@ void CMemletData::ReadIniSection(int key, const std::string& section, const std:
     m_rectTarget.left = ini.GetInt("TGT_LEFT", 0);
     m_rectTarget.right = ini.GetInt("TGT_RIGHT", 0);
     m_nReadOnly = ini.GetInt("READONLY", 0);
-    m_nTransparent = ini.GetInt("TRANSPARENT", 70);
-    if (m_nTransparent > 100)
-        m_nTransparent = 100;
-    if (m_nTransparent < 20)
-        m_nTransparent = 20;
+    m_nTransparent = ClampTransparent(ini.GetInt("TRANSPARENT", 70));
     m_nMouseHideCtl = ini.GetInt("MOUSEHIDECTL", m_nMouseHideCtl);
     m_nColor = ini.GetInt("COLOR", m_nColor);
     m_nFrame = ini.GetInt("FRAME", m_nFrame);
@@ -181,16 +176,7 @@ void CMemletData::ReadIniSection(int key, const std::string& section, const std:
     m_nGraFlg = ini.GetInt("GRAFLG", m_nGraFlg);
     m_nGraPtn = ini.GetInt("GRAPTN", m_nGraPtn);
 
-    // Without a face name the font stays whole.
-    std::string face = str("FONTFACENAME");
-    if (!face.empty()) {
-        memset(m_logFont.lfFaceName, 0, sizeof m_logFont.lfFaceName);
-        face = MbCut(face, kFaceMax);
-        memcpy(m_logFont.lfFaceName, face.data(), face.size());
-        m_logFont.lfHeight = ini.GetInt("FONTHEIGHT", 0);
-        m_logFont.lfWeight = ini.GetInt("FONTWEIGHT", 0);
-        m_logFont.lfItalic = (BYTE)ini.GetInt("FONTITALIC", 0);
-    }
+    ReadFontKeys(ini, kIniBufferSize, m_logFont);
 
     m_arrow.m_nArwFlag = ini.GetInt("ARWFLAG", m_arrow.m_nArwFlag);
     m_arrow.m_nStartX = ini.GetInt("ARWSATRTX", m_arrow.m_nStartX);
