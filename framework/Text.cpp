@@ -20,6 +20,12 @@ std::string FromWide(std::wstring_view w, unsigned codePage) {
     return s;
 }
 
+size_t ByteLength(std::wstring_view w, unsigned codePage) {
+    if (w.empty())
+        return 0;
+    return (size_t)WideCharToMultiByte(codePage, 0, w.data(), (int)w.size(), nullptr, 0, nullptr, nullptr);
+}
+
 std::string MbUpper(std::string_view s) {
     std::string out(s);
     for (size_t i = 0; i < out.size(); i++) {

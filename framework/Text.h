@@ -13,6 +13,8 @@ inline bool IsLeadByte932(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || 
 // codePage is 932 but where a caller must convert as the system does (CP_ACP).
 std::wstring ToWide(std::string_view s, unsigned codePage = kTextCodePage);
 std::string FromWide(std::wstring_view w, unsigned codePage = kTextCodePage);
+// The bytes FromWide would give.
+size_t ByteLength(std::wstring_view w, unsigned codePage = kTextCodePage);
 
 // Upper-cases ASCII and double-byte letters (ａ -> Ａ, Greek, Cyrillic); other
 // bytes, half-width katakana and stray bytes included, stay as they are.

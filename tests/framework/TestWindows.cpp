@@ -50,6 +50,13 @@ bool PumpUntil(const std::function<bool()>& done) {
     return true;
 }
 
+void PumpFor(DWORD ms) {
+    DWORD end = GetTickCount() + ms;
+    UINT_PTR timer = SetTimer(nullptr, 0, 10, nullptr);  // wakes the loop
+    PumpUntil([end] { return (LONG)(GetTickCount() - end) >= 0; });
+    KillTimer(nullptr, timer);
+}
+
 void PumpPending() {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {

@@ -21,5 +21,8 @@ private:
 // Runs our message loop until done() holds; false when the watchdog broke it.
 bool PumpUntil(const std::function<bool()>& done);
 
+// Runs our message loop for ms milliseconds, for what must not happen.
+void PumpFor(DWORD ms);
+
 // Dispatches what is already queued.
 void PumpPending();

@@ -4,61 +4,12 @@
 
 #include "framework/App.h"
 #include "framework/Dialog.h"
+#include "framework/GuardPage.h"
 #include "framework/TestResource.h"
 #include "framework/TestWindows.h"
 #include "framework/Wnd.h"
 
 namespace {
-
-// Objects that delete themselves are put on a page of their own; deleting
-// one takes all access away from the page, and a later touch of it is
-// recorded (then let through), so the test sees it instead of a crash.
-void* g_guardPage;
-bool g_touchedAfterDelete;
-const size_t kPage = 4096;
-
-LONG CALLBACK OnGuardPageAccess(EXCEPTION_POINTERS* ep) {
-    const EXCEPTION_RECORD* rec = ep->ExceptionRecord;
-    if (rec->ExceptionCode != EXCEPTION_ACCESS_VIOLATION || !g_guardPage || rec->NumberParameters < 2)
-        return EXCEPTION_CONTINUE_SEARCH;
-    ULONG_PTR addr = rec->ExceptionInformation[1];
-    if (addr < (ULONG_PTR)g_guardPage || addr >= (ULONG_PTR)g_guardPage + kPage)
-        return EXCEPTION_CONTINUE_SEARCH;
-    g_touchedAfterDelete = true;
-    DWORD old;
-    VirtualProtect(g_guardPage, kPage, PAGE_READWRITE, &old);
-    return EXCEPTION_CONTINUE_EXECUTION;
-}
-
-template <class Base>
-class Guarded : public Base {
-public:
-    using Base::Base;
-    static void* operator new(size_t size) {
-        EXPECT_LE(size, kPage);
-        g_guardPage = VirtualAlloc(nullptr, kPage, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
-        return g_guardPage;
-    }
-    static void operator delete(void* p) {
-        DWORD old;
-        VirtualProtect(p, kPage, PAGE_NOACCESS, &old);
-    }
-};
-
-class SelfDeleting : public testing::Test {
-protected:
-    void SetUp() override {
-        g_touchedAfterDelete = false;
-        m_handler = AddVectoredExceptionHandler(1, OnGuardPageAccess);
-    }
-    void TearDown() override {
-        RemoveVectoredExceptionHandler(m_handler);
-        if (g_guardPage)
-            VirtualFree(g_guardPage, 0, MEM_RELEASE);
-        g_guardPage = nullptr;
-    }
-    void* m_handler = nullptr;
-};
 
 bool g_deleted;
 const int kDestroyCommand = 500;

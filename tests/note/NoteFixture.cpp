@@ -1,0 +1,102 @@
+#include "note/NoteFixture.h"
+
+#include <ostream>
+
+#include "framework/TestWindows.h"
+#include "framework/Trace.h"
+#include "model/MemletData.h"
+
+namespace {
+
+// The notes' trace lines would bury the test's output.
+class QuietTrace : public testing::Environment {
+public:
+    void SetUp() override { EnableTrace(false); }
+};
+const testing::Environment* const g_quiet = testing::AddGlobalTestEnvironment(new QuietTrace);
+
+}  // namespace
+
+CMemletWin* OpenNote(HWND target, const NoteLook& look, CMemletWin* win) {
+    if (!win)
+        win = new CMemletWin;
+    if (!win->Create(target)) {
+        delete win;
+        return nullptr;
+    }
+    win->m_bDesktop = look.desktop;
+    win->setTargetWnd(target);
+    win->setText(look.text);
+    win->setReadOnly(look.readOnly);
+    win->m_nBkTransparent = look.bkTransparent;
+    win->setTransparent(look.percent);
+    win->m_nMouseHideCtl = look.mouseHide;
+    win->m_nColor = look.color;
+    win->setFrame(look.frame);
+    win->m_nPickPos = look.pickPos;
+    win->m_nBkColor = look.bkColor;
+    win->m_nTxColor = look.txColor;
+    win->m_nGraFlg = look.graFlg;
+    win->m_nGraPtn = look.graPtn;
+    win->UpdateEditLook();
+    win->setFont(DefaultMemletFont());
+    win->MoveWindow(look.rect, true);
+    win->m_rectTarget = look.target;
+    win->StartTracking();
+    win->ShowWindow(SW_SHOW);
+    return win;
+}
+
+void NoteTest::SetUp() {
+    g_pPropatyData = &m_limits;
+    CWnd::CreateArgs args;
+    args.title = "付箋の貼り先";
+    args.style = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
+    args.x = kTargetRect.left;
+    args.y = kTargetRect.top;
+    args.cx = kTargetRect.right - kTargetRect.left;
+    args.cy = kTargetRect.bottom - kTargetRect.top;
+    ASSERT_TRUE(m_target.Create(args));
+}
+
+void NoteTest::TearDown() {
+    // Owned notes go with their target and delete themselves.
+    m_target.DestroyWindow();
+    PumpPending();
+    g_pPropatyData = nullptr;
+}
+
+void NoteTest::MoveTarget(int x, int y) {
+    SetWindowPos(m_target.m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+RECT WindowRect(HWND hwnd) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    return r;
+}
+
+RECT ClientRectIn(HWND child, HWND parent) {
+    RECT r = WindowRect(child);
+    MapWindowPoints(nullptr, parent, (POINT*)&r, 2);
+    return r;
+}
+
+bool operator==(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+RECT Offset(RECT r, int dx, int dy) {
+    OffsetRect(&r, dx, dy);
+    return r;
+}
+
+std::ostream& operator<<(std::ostream& os, const RECT& r) {
+    return os << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
+}
+
+Layered LayeredOf(HWND hwnd) {
+    Layered l;
+    GetLayeredWindowAttributes(hwnd, &l.key, &l.alpha, &l.flags);
+    return l;
+}
