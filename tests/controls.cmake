@@ -1,4 +1,5 @@
 corvana_test(controls_tests
-  SOURCES controls/Pixels.cpp controls/DrawingTest.cpp controls/IconCacheTest.cpp
+  SOURCES framework/TestWindows.cpp controls/Pixels.cpp controls/DrawingTest.cpp
+          controls/IconCacheTest.cpp controls/ButtonTest.cpp
   RESOURCES controls/ControlsTest.rc
   TIMEOUT 60)
