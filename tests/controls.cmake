@@ -1,5 +1,5 @@
 corvana_test(controls_tests
   SOURCES framework/TestWindows.cpp controls/Pixels.cpp controls/DrawingTest.cpp
-          controls/IconCacheTest.cpp controls/ButtonTest.cpp
+          controls/IconCacheTest.cpp controls/ButtonTest.cpp controls/OpaCheckTest.cpp
   RESOURCES controls/ControlsTest.rc
   TIMEOUT 60)
