@@ -130,7 +130,12 @@ bool CWnd::Create(const CreateArgs& args) {
     return h != nullptr;
 }
 
-bool CWnd::Subclass(HWND hwnd) { return BindBySubclass(hwnd, false); }
+bool CWnd::Subclass(HWND hwnd) {
+    if (!BindBySubclass(hwnd, false))
+        return false;
+    OnSubclassed();
+    return true;
+}
 
 void CWnd::Unsubclass() {
     if (m_bound && !m_owned)
@@ -249,6 +254,14 @@ LRESULT CWnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         }
         return (LRESULT)OnCtlColor((HDC)wp, ctl, type);
     }
+    case WM_DRAWITEM: {
+        // A menu's item names a menu, not a window.
+        auto* item = (DRAWITEMSTRUCT*)lp;
+        CWnd* child = item->CtlType == ODT_MENU ? nullptr : FromHandle(item->hwndItem);
+        if (child && child != this && child->OnReflectDrawItem(item))
+            return TRUE;
+        return Default();
+    }
     case WM_CONTEXTMENU:
         OnContextMenu((HWND)wp, PointOf(lp));
         return 0;
@@ -281,6 +294,9 @@ LRESULT CWnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_MOUSEWHEEL:
         OnMouseWheel(GET_KEYSTATE_WPARAM(wp), GET_WHEEL_DELTA_WPARAM(wp), PointOf(lp));
         return 0;
+    case WM_MOUSELEAVE:
+        OnMouseLeave();
+        return 0;
     }
     return Default();
 }
@@ -309,6 +325,8 @@ void CWnd::OnRButtonDown(UINT, POINT) { Default(); }
 void CWnd::OnRButtonUp(UINT, POINT) { Default(); }
 void CWnd::OnMouseMove(UINT, POINT) { Default(); }
 void CWnd::OnMouseWheel(UINT, short, POINT) { Default(); }
+void CWnd::OnMouseLeave() { Default(); }
 bool CWnd::OnReflectCommand(int) { return false; }
 bool CWnd::OnReflectNotify(NMHDR*, LRESULT&) { return false; }
 HBRUSH CWnd::OnReflectCtlColor(HDC, UINT) { return nullptr; }
+bool CWnd::OnReflectDrawItem(DRAWITEMSTRUCT*) { return false; }

@@ -92,12 +92,20 @@ protected:
     virtual void OnRButtonUp(UINT flags, POINT pt);
     virtual void OnMouseMove(UINT flags, POINT pt);
     virtual void OnMouseWheel(UINT flags, short delta, POINT screen);
+    // After TrackMouseEvent(TME_LEAVE), once the mouse has left the window.
+    virtual void OnMouseLeave();
 
-    // The parent's WM_COMMAND, WM_NOTIFY and WM_CTLCOLOR* of a bound control
-    // go to the control first; true (or a brush) stops them there.
+    // A control's messages have just begun to come to the object
+    // (Subclass): it may adjust the control's style here.
+    virtual void OnSubclassed() {}
+
+    // The parent's WM_COMMAND, WM_NOTIFY, WM_CTLCOLOR* and WM_DRAWITEM of a
+    // bound control go to the control first; true (or a brush) stops them
+    // there.
     virtual bool OnReflectCommand(int code);
     virtual bool OnReflectNotify(NMHDR* nm, LRESULT& result);
     virtual HBRUSH OnReflectCtlColor(HDC dc, UINT ctlType);
+    virtual bool OnReflectDrawItem(DRAWITEMSTRUCT* item);
 
     // The binding, also for CDialog. An owned window is destroyed with its
     // object; a bound window is one whose messages come to the object.
