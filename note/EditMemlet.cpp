@@ -41,41 +41,12 @@ void CEditMemlet::EnforceByteLimit() {
     m_accepted = std::move(now);
 }
 
-// Messages after which the view may have scrolled.
-static bool MayScroll(UINT msg) {
-    switch (msg) {
-    case WM_KEYDOWN:
-    case WM_CHAR:
-    case WM_VSCROLL:
-    case WM_MOUSEWHEEL:
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONDOWN:
-    case WM_TIMER:  // scrolling while a selection is dragged
-    case WM_SIZE:
-    case EM_SETSEL:
-    case EM_SCROLLCARET:
-    case EM_LINESCROLL:
-    case EM_SCROLL:
-        return true;
-    }
-    return false;
-}
-
 LRESULT CEditMemlet::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     // The dialog manager selects an edit's whole text when it gives the
     // note the focus; a key typed then would replace the whole note.
     if (msg == WM_GETDLGCODE)
         return CEdit::WindowProc(msg, wp, lp) & ~DLGC_HASSETSEL;
-    // Scrolling moves the painted gradation along with the text, and the
-    // control does not report every scroll: compare the first line shown.
-    if (!m_nGradation || !MayScroll(msg))
-        return CEdit::WindowProc(msg, wp, lp);
-    HWND self = m_hWnd;
-    LRESULT first = Send(EM_GETFIRSTVISIBLELINE);
-    LRESULT result = CEdit::WindowProc(msg, wp, lp);
-    if (FromHandle(self) == this && m_nGradation && Send(EM_GETFIRSTVISIBLELINE) != first)
-        Invalidate(true);
-    return result;
+    return CEdit::WindowProc(msg, wp, lp);
 }
 
 bool CEditMemlet::OnEraseBkgnd(HDC dc) {

@@ -438,7 +438,7 @@ HBRUSH CMemletWin::OnCtlColor(HDC dc, HWND ctl, UINT ctlType) {
 }
 
 void CMemletWin::OnShowWindow(bool show, UINT status) {
-    Trace("OnShowWindow() bShow=%d, nStatus=%u\n", show ? 1 : 0, status);
+    Trace("OnShowWindow() bShow=%d, nStatus=%d\n", show ? 1 : 0, (int)status);
     Default();
 }
 

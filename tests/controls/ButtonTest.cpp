@@ -6,7 +6,7 @@
 #include "app/MenuFont.h"
 #include "app/OsVersion.h"
 #include "controls/ControlsResource.h"
-#include "controls/Pixels.h"
+#include "framework/Pixels.h"
 #include "framework/App.h"
 #include "framework/Dialog.h"
 #include "framework/TestWindows.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/ImageListCashSmoll.h"
-#include "controls/Pixels.h"
+#include "framework/Pixels.h"
 #include "framework/ListCtrl.h"
 #include "res/resource.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/OpaCheck.h"
-#include "controls/Pixels.h"
+#include "framework/Pixels.h"
 #include "framework/TestWindows.h"
 #include "framework/Text.h"
 

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "framework/Pixels.h"
 #include "framework/TestWindows.h"
 #include "note/Gradation.h"
 #include "note/NoteFixture.h"
@@ -32,48 +33,20 @@ TEST(Gradation, BandsRunFromTheFirstColour) {
     EXPECT_EQ(RGB(63, 1, 192), BandColor(a, b, 63));
 }
 
-// A 32-bit bitmap to paint into, pre-filled so that unpainted pixels show.
-class Canvas {
+// A bitmap to paint into, pre-filled so that unpainted pixels show.
+constexpr COLORREF kUnpainted = RGB(255, 0, 255);
+class Canvas : public CPixels {
 public:
-    static constexpr COLORREF kUnpainted = RGB(255, 0, 255);
-    Canvas(int w, int h) : m_w(w), m_h(h) {
-        BITMAPINFO bi{};
-        bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        bi.bmiHeader.biWidth = w;
-        bi.bmiHeader.biHeight = -h;  // top-down
-        bi.bmiHeader.biPlanes = 1;
-        bi.bmiHeader.biBitCount = 32;
-        m_dc = CreateCompatibleDC(nullptr);
-        m_bmp = CreateDIBSection(m_dc, &bi, DIB_RGB_COLORS, (void**)&m_bits, nullptr, 0);
-        m_old = SelectObject(m_dc, m_bmp);
-        PaintSolid(m_dc, RECT{0, 0, w, h}, kUnpainted);
-    }
-    ~Canvas() {
-        SelectObject(m_dc, m_old);
-        DeleteObject(m_bmp);
-        DeleteDC(m_dc);
-    }
-    HDC dc() const { return m_dc; }
-    COLORREF At(int x, int y) const {
-        GdiFlush();
-        DWORD p = m_bits[y * m_w + x];
-        return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-    }
-    bool AllAre(COLORREF c) const {
-        for (int y = 0; y < m_h; y++)
-            for (int x = 0; x < m_w; x++)
-                if (At(x, y) != c)
-                    return false;
-        return true;
-    }
-
-private:
-    int m_w, m_h;
-    HDC m_dc;
-    HBITMAP m_bmp;
-    HGDIOBJ m_old;
-    DWORD* m_bits = nullptr;
+    Canvas(int w, int h) : CPixels(w, h) { Fill(0x00FF00FF); }
 };
+
+bool AllAre(const CPixels& p, COLORREF c) {
+    for (int y = 0; y < p.Height(); y++)
+        for (int x = 0; x < p.Width(); x++)
+            if (p.Colour(x, y) != c)
+                return false;
+    return true;
+}
 
 // Within the rounding of a gradient fill.
 bool Near(COLORREF a, COLORREF b, int tolerance = 4) {
@@ -113,9 +86,9 @@ TEST(Gradation, EachPatternHasItsColoursAtItsEdges) {
     for (const PatternCase& pc : PatternCases()) {
         SCOPED_TRACE(pc.pattern);
         Canvas canvas(128, 128);
-        ASSERT_TRUE(PaintGradation(canvas.dc(), RECT{0, 0, 128, 128}, kBase, pc.pattern));
+        ASSERT_TRUE(PaintGradation(canvas.Dc(), RECT{0, 0, 128, 128}, kBase, pc.pattern));
         for (const Sample& s : pc.samples)
-            EXPECT_TRUE(Near(s.c, canvas.At(s.x, s.y))) << s.x << "," << s.y << " " << std::hex << canvas.At(s.x, s.y);
+            EXPECT_TRUE(Near(s.c, canvas.Colour(s.x, s.y))) << s.x << "," << s.y << " " << std::hex << canvas.Colour(s.x, s.y);
     }
 }
 
@@ -123,33 +96,33 @@ TEST(Gradation, BandsAreCountedFromTheBottomAndLeftEdges) {
     // 64 rows in a half of 64: band i is one row, i rows above the bottom.
     const COLORREF light = TintColor(kBase, 30), strong = TintColor(kBase, 80);
     Canvas canvas(8, 128);
-    PaintGradation(canvas.dc(), RECT{0, 0, 8, 128}, kBase, 4);
-    EXPECT_EQ(BandColor(light, strong, 0), canvas.At(0, 63));   // upper half: middle line at its bottom
-    EXPECT_EQ(BandColor(light, strong, 63), canvas.At(0, 0));
-    EXPECT_EQ(BandColor(strong, light, 0), canvas.At(0, 127));  // lower half: the edge at its bottom
-    EXPECT_EQ(BandColor(strong, light, 10), canvas.At(0, 117));
+    PaintGradation(canvas.Dc(), RECT{0, 0, 8, 128}, kBase, 4);
+    EXPECT_EQ(BandColor(light, strong, 0), canvas.Colour(0, 63));   // upper half: middle line at its bottom
+    EXPECT_EQ(BandColor(light, strong, 63), canvas.Colour(0, 0));
+    EXPECT_EQ(BandColor(strong, light, 0), canvas.Colour(0, 127));  // lower half: the edge at its bottom
+    EXPECT_EQ(BandColor(strong, light, 10), canvas.Colour(0, 117));
     Canvas across(128, 8);
-    PaintGradation(across.dc(), RECT{0, 0, 128, 8}, kBase, 6);
-    EXPECT_EQ(BandColor(light, strong, 0), across.At(0, 0));
-    EXPECT_EQ(BandColor(light, strong, 5), across.At(5, 0));
-    EXPECT_EQ(BandColor(strong, light, 0), across.At(64, 0));
+    PaintGradation(across.Dc(), RECT{0, 0, 128, 8}, kBase, 6);
+    EXPECT_EQ(BandColor(light, strong, 0), across.Colour(0, 0));
+    EXPECT_EQ(BandColor(light, strong, 5), across.Colour(5, 0));
+    EXPECT_EQ(BandColor(strong, light, 0), across.Colour(64, 0));
     // A half narrower than 64 skips its empty bands and still fills it all.
     Canvas narrow(20, 3);
-    PaintGradation(narrow.dc(), RECT{0, 0, 20, 3}, kBase, 7);
+    PaintGradation(narrow.Dc(), RECT{0, 0, 20, 3}, kBase, 7);
     for (int x = 0; x < 20; x++)
-        EXPECT_NE(Canvas::kUnpainted, narrow.At(x, 1)) << x;
+        EXPECT_NE(kUnpainted, narrow.Colour(x, 1)) << x;
 }
 
 TEST(Gradation, WhiteStaysWhiteAndUnknownPatternsPaintNothing) {
     for (int pattern = 0; pattern < kGradationPatterns; pattern++) {
         Canvas canvas(40, 30);
-        PaintGradation(canvas.dc(), RECT{0, 0, 40, 30}, RGB(255, 255, 255), pattern);
-        EXPECT_TRUE(canvas.AllAre(RGB(255, 255, 255))) << pattern;
+        PaintGradation(canvas.Dc(), RECT{0, 0, 40, 30}, RGB(255, 255, 255), pattern);
+        EXPECT_TRUE(AllAre(canvas, RGB(255, 255, 255))) << pattern;
     }
     for (int pattern : {8, 9, -1, 1000}) {
         Canvas canvas(40, 30);
-        EXPECT_FALSE(PaintGradation(canvas.dc(), RECT{0, 0, 40, 30}, kBase, pattern));
-        EXPECT_TRUE(canvas.AllAre(Canvas::kUnpainted)) << pattern;
+        EXPECT_FALSE(PaintGradation(canvas.Dc(), RECT{0, 0, 40, 30}, kBase, pattern));
+        EXPECT_TRUE(AllAre(canvas, kUnpainted)) << pattern;
     }
 }
 
@@ -170,25 +143,25 @@ TEST_F(NoteTest, EditPaintsTheNotesGradation) {
         win->m_nGraPtn = pc.pattern;
         win->UpdateEditLook();
         Canvas canvas(w, h);
-        EXPECT_TRUE(SendMessageW(edit, WM_ERASEBKGND, (WPARAM)canvas.dc(), 0));
+        EXPECT_TRUE(SendMessageW(edit, WM_ERASEBKGND, (WPARAM)canvas.Dc(), 0));
         Canvas expected(w, h);
-        PaintGradation(expected.dc(), client, kBase, pc.pattern);
+        PaintGradation(expected.Dc(), client, kBase, pc.pattern);
         for (int y : {0, h / 2 - 1, h / 2, h - 1})
             for (int x : {0, w / 2 - 1, w / 2, w - 1})
-                EXPECT_EQ(expected.At(x, y), canvas.At(x, y)) << x << "," << y;
+                EXPECT_EQ(expected.Colour(x, y), canvas.Colour(x, y)) << x << "," << y;
     }
     // Gradation off, or a see-through background: one colour.
     win->m_nGraFlg = 0;
     win->UpdateEditLook();
     Canvas solid(w, h);
-    SendMessageW(edit, WM_ERASEBKGND, (WPARAM)solid.dc(), 0);
-    EXPECT_TRUE(solid.AllAre(kBase));
+    SendMessageW(edit, WM_ERASEBKGND, (WPARAM)solid.Dc(), 0);
+    EXPECT_TRUE(AllAre(solid, kBase));
     win->m_nGraFlg = 1;
     win->m_nBkTransparent = 1;
     win->UpdateEditLook();
     Canvas keyed(w, h);
-    SendMessageW(edit, WM_ERASEBKGND, (WPARAM)keyed.dc(), 0);
-    EXPECT_TRUE(keyed.AllAre(kBase));
+    SendMessageW(edit, WM_ERASEBKGND, (WPARAM)keyed.Dc(), 0);
+    EXPECT_TRUE(AllAre(keyed, kBase));
 }
 
 // What the edit is asked to erase: the clip box of each WM_ERASEBKGND.

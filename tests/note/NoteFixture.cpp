@@ -4,7 +4,6 @@
 
 #include "framework/TestWindows.h"
 #include "framework/Trace.h"
-#include "model/MemletData.h"
 
 namespace {
 
@@ -16,36 +15,6 @@ public:
 const testing::Environment* const g_quiet = testing::AddGlobalTestEnvironment(new QuietTrace);
 
 }  // namespace
-
-CMemletWin* OpenNote(HWND target, const NoteLook& look, CMemletWin* win) {
-    if (!win)
-        win = new CMemletWin;
-    if (!win->Create(target)) {
-        delete win;
-        return nullptr;
-    }
-    win->m_bDesktop = look.desktop;
-    win->setTargetWnd(target);
-    win->setText(look.text);
-    win->setReadOnly(look.readOnly);
-    win->m_nBkTransparent = look.bkTransparent;
-    win->setTransparent(look.percent);
-    win->m_nMouseHideCtl = look.mouseHide;
-    win->m_nColor = look.color;
-    win->setFrame(look.frame);
-    win->m_nPickPos = look.pickPos;
-    win->m_nBkColor = look.bkColor;
-    win->m_nTxColor = look.txColor;
-    win->m_nGraFlg = look.graFlg;
-    win->m_nGraPtn = look.graPtn;
-    win->UpdateEditLook();
-    win->setFont(DefaultMemletFont());
-    win->MoveWindow(look.rect, true);
-    win->m_rectTarget = look.target;
-    win->StartTracking();
-    win->ShowWindow(SW_SHOW);
-    return win;
-}
 
 void NoteTest::SetUp() {
     g_pPropatyData = &m_limits;

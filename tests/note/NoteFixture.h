@@ -1,5 +1,4 @@
-// A target window of the test's own and notes opened on it the way the
-// record opens them: every value pushed in, then tracking, then shown.
+// A target window of the test's own and notes opened on it.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -8,28 +7,7 @@
 #include "framework/Wnd.h"
 #include "model/PropatyData.h"
 #include "note/MemletWin.h"
-
-struct NoteLook {
-    std::string text;
-    int percent = 100;
-    int mouseHide = 0;
-    int color = 0;
-    int pickPos = 0;
-    int bkColor = 4;
-    int txColor = 0;
-    int graFlg = 0;
-    int graPtn = 0;
-    int bkTransparent = 0;
-    int frame = 1;
-    int readOnly = 0;
-    int desktop = 0;
-    RECT rect{300, 300, 500, 360};  // the note, screen
-    RECT target{};                  // as the record stored it; empty: none
-};
-
-// Opens a note on target into win (new CMemletWin when null); null when the
-// window could not be made.
-CMemletWin* OpenNote(HWND target, const NoteLook& look, CMemletWin* win = nullptr);
+#include "note/OpenNote.h"
 
 // Test windows all live on one desktop: the fixture's target window sits at
 // kTargetRect and the size limits are the program's.

@@ -1,4 +1,4 @@
-#include "controls/Pixels.h"
+#include "framework/Pixels.h"
 
 #include <cstdio>
 #include <cstdlib>

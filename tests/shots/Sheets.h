@@ -1,0 +1,7 @@
+// The sheets of windows the screenshot program can show. Each puts its
+// windows on the screen and gives the part of the screen to save.
+#pragma once
+#include <windows.h>
+
+RECT ShowNoteSheet();
+RECT ShowControlsSheet();

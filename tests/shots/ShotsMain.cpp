@@ -1,0 +1,67 @@
+// Puts one sheet of windows on the screen, lets their timers run, and saves
+// what the screen shows of it as a BMP.
+//   corvana_shots <sheet> <file.bmp>
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "framework/App.h"
+#include "framework/Pixels.h"
+#include "framework/Trace.h"
+#include "shots/Sheets.h"
+
+namespace {
+
+struct Sheet {
+    const char* name;
+    RECT (*show)();
+};
+const Sheet kSheets[] = {
+    {"notes", ShowNoteSheet},
+    {"controls", ShowControlsSheet},
+};
+
+// Lets the windows paint, enable themselves and settle under the mouse.
+void Pump(DWORD ms) {
+    DWORD end = GetTickCount() + ms;
+    UINT_PTR timer = SetTimer(nullptr, 0, 20, nullptr);
+    while ((LONG)(GetTickCount() - end) < 0) {
+        MSG msg;
+        if (GetMessageW(&msg, nullptr, 0, 0) <= 0)
+            break;
+        if (!AppPreTranslateMessage(msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+    KillTimer(nullptr, timer);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        fprintf(stderr, "usage: corvana_shots <sheet> <file.bmp>\n");
+        return 2;
+    }
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&icc);
+    EnableTrace(false);
+    for (const Sheet& sheet : kSheets) {
+        if (strcmp(sheet.name, argv[1]) != 0)
+            continue;
+        RECT r = sheet.show();
+        Pump(1000);
+        CPixels pixels(r.right - r.left, r.bottom - r.top);
+        if (r.right <= r.left || !pixels.CaptureScreen(r.left, r.top) || !pixels.SaveBmp(argv[2])) {
+            fprintf(stderr, "sheet %s: no picture\n", argv[1]);
+            return 1;
+        }
+        return 0;
+    }
+    fprintf(stderr, "no sheet %s\n", argv[1]);
+    return 2;
+}
