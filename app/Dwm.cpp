@@ -1,5 +1,6 @@
 #include "app/Dwm.h"
 
+#include "app/BindProc.h"
 #include "app/OsVersion.h"
 
 namespace {
@@ -15,11 +16,6 @@ struct DwmApi {
 DwmApi g_dwm;
 bool g_bDwmTried;
 
-template <typename F>
-void Bind(HMODULE lib, const char* name, F& fn) {
-    fn = reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(lib, name)));
-}
-
 // The functions, or null below Windows 6.0; the library is loaded once.
 const DwmApi* Dwm() {
     if (!IsVistaOrLater())
@@ -27,11 +23,11 @@ const DwmApi* Dwm() {
     if (!g_bDwmTried) {
         g_bDwmTried = true;
         if (HMODULE lib = LoadLibraryA("dwmapi.dll")) {
-            Bind(lib, "DwmIsCompositionEnabled", g_dwm.IsCompositionEnabled);
-            Bind(lib, "DwmRegisterThumbnail", g_dwm.RegisterThumbnail);
-            Bind(lib, "DwmUpdateThumbnailProperties", g_dwm.UpdateThumbnailProperties);
-            Bind(lib, "DwmUnregisterThumbnail", g_dwm.UnregisterThumbnail);
-            Bind(lib, "DwmExtendFrameIntoClientArea", g_dwm.ExtendFrameIntoClientArea);
+            BindProc(lib, "DwmIsCompositionEnabled", g_dwm.IsCompositionEnabled);
+            BindProc(lib, "DwmRegisterThumbnail", g_dwm.RegisterThumbnail);
+            BindProc(lib, "DwmUpdateThumbnailProperties", g_dwm.UpdateThumbnailProperties);
+            BindProc(lib, "DwmUnregisterThumbnail", g_dwm.UnregisterThumbnail);
+            BindProc(lib, "DwmExtendFrameIntoClientArea", g_dwm.ExtendFrameIntoClientArea);
         }
     }
     return &g_dwm;

@@ -1,5 +1,7 @@
 #include "app/UxTheme.h"
 
+#include "app/BindProc.h"
+
 namespace {
 
 struct UxThemeApi {
@@ -15,23 +17,18 @@ struct UxThemeApi {
 UxThemeApi g_ux;
 bool g_bUxTried;
 
-template <typename F>
-void Bind(HMODULE lib, const char* name, F& fn) {
-    fn = reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(lib, name)));
-}
-
 // The library is loaded once; what it lacks stays null.
 const UxThemeApi& Ux() {
     if (!g_bUxTried) {
         g_bUxTried = true;
         if (HMODULE lib = LoadLibraryA("uxtheme.dll")) {
-            Bind(lib, "BufferedPaintInit", g_ux.BufferedPaintInit);
-            Bind(lib, "BufferedPaintUnInit", g_ux.BufferedPaintUnInit);
-            Bind(lib, "BeginBufferedPaint", g_ux.BeginBufferedPaint);
-            Bind(lib, "EndBufferedPaint", g_ux.EndBufferedPaint);
-            Bind(lib, "OpenThemeData", g_ux.OpenThemeData);
-            Bind(lib, "CloseThemeData", g_ux.CloseThemeData);
-            Bind(lib, "DrawThemeTextEx", g_ux.DrawThemeTextEx);
+            BindProc(lib, "BufferedPaintInit", g_ux.BufferedPaintInit);
+            BindProc(lib, "BufferedPaintUnInit", g_ux.BufferedPaintUnInit);
+            BindProc(lib, "BeginBufferedPaint", g_ux.BeginBufferedPaint);
+            BindProc(lib, "EndBufferedPaint", g_ux.EndBufferedPaint);
+            BindProc(lib, "OpenThemeData", g_ux.OpenThemeData);
+            BindProc(lib, "CloseThemeData", g_ux.CloseThemeData);
+            BindProc(lib, "DrawThemeTextEx", g_ux.DrawThemeTextEx);
         }
     }
     return g_ux;

@@ -33,6 +33,21 @@ void FillHalf(HDC dc, const RECT& half, bool vertical, COLORREF a, COLORREF b) {
     }
 }
 
+// Two halves of r, one above the other (vertical) or side by side, with
+// edge at the outer edges and middle along the line where they meet.
+void FillHalves(HDC dc, const RECT& r, bool vertical, COLORREF edge, COLORREF middle) {
+    RECT first = r, second = r;
+    if (vertical) {
+        first.bottom = second.top = r.top + 50 * (r.bottom - r.top) / 100;
+        FillHalf(dc, first, true, middle, edge);  // its bottom edge is the middle line
+        FillHalf(dc, second, true, edge, middle);
+    } else {
+        first.right = second.left = r.left + 50 * (r.right - r.left) / 100;
+        FillHalf(dc, first, false, edge, middle);  // its left edge is the outer one
+        FillHalf(dc, second, false, middle, edge);
+    }
+}
+
 }  // namespace
 
 COLORREF TintColor(COLORREF c, int p) {
@@ -70,25 +85,19 @@ bool PaintGradation(HDC dc, const RECT& r, COLORREF c, int pattern) {
     case 3:
         GradientFillH(dc, r, light, shade);
         return true;
+    // Two halves that meet along the middle line.
     case 4:
-    case 5: {
-        // Edge colour at the top and bottom, middle colour along the cut.
-        COLORREF edge = pattern == 4 ? strong : light, middle = pattern == 4 ? light : strong;
-        RECT upper = r, lower = r;
-        upper.bottom = lower.top = r.top + 50 * (r.bottom - r.top) / 100;
-        FillHalf(dc, upper, true, middle, edge);
-        FillHalf(dc, lower, true, edge, middle);
+        FillHalves(dc, r, true, strong, light);
         return true;
-    }
+    case 5:
+        FillHalves(dc, r, true, light, strong);
+        return true;
     case 6:
-    case 7: {
-        COLORREF edge = pattern == 6 ? light : strong, middle = pattern == 6 ? strong : light;
-        RECT left = r, right = r;
-        left.right = right.left = r.left + 50 * (r.right - r.left) / 100;
-        FillHalf(dc, left, false, edge, middle);
-        FillHalf(dc, right, false, middle, edge);
+        FillHalves(dc, r, false, light, strong);
         return true;
-    }
+    case 7:
+        FillHalves(dc, r, false, strong, light);
+        return true;
     }
     return false;
 }
