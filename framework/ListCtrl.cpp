@@ -21,10 +21,9 @@ int CListCtrl::InsertItem(int item, const std::string& text, int image) {
     it.mask = LVIF_TEXT;
     it.iItem = item;
     it.pszText = w.data();
-    if (image >= 0) {
-        it.mask |= LVIF_IMAGE;
-        it.iImage = image;
-    }
+    // Without an image of its own an item would show the list's first one.
+    it.mask |= LVIF_IMAGE;
+    it.iImage = image >= 0 ? image : I_IMAGENONE;
     return (int)Send(LVM_INSERTITEMW, 0, (LPARAM)&it);
 }
 

@@ -21,6 +21,27 @@ public:
                         const std::string& path);
     void ReadIniSection(int key, const std::string& section, const std::string& path);
 
+    // Attaching opens the note window on the target; detaching copies the
+    // window's state back, closes it and tells the panel.
+    void OnMatch(HWND target) override;
+    void OnLost() override;
+    void StartMemlet(HWND target);
+    void EndMemlet();
+    // The open window's state into the record (only while it exists).
+    void GetWindowData();
+    // On a fresh copy that becomes a duplicate: detached, 5 px right of and
+    // below its source, no reservation.
+    void CopyWindow();
+    // On a fresh copy for the export cache: detached, in place, not due.
+    void CopyWindowForExport();
+    // The record refreshed from its window; it stays attached.
+    void SyncWindowData();
+    // The live text while the note is open, else the stored one.
+    void GetText(std::string* out);
+    void SetText(const std::string& text);
+    void CenterOnTarget();
+    void CenterOnMonitor();
+
     int m_nReadOnly = 0;
     int m_nTransparent = 70;  // opacity in percent, 20..100
     int m_nMouseHideCtl = 0;

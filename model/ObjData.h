@@ -4,6 +4,9 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "model/WinInf.h"
 
 class CObjData {
 public:
@@ -11,6 +14,17 @@ public:
     virtual ~CObjData() = default;
     CObjData(const CObjData&) = default;
     CObjData& operator=(const CObjData&) = default;
+
+    // One matching step against the window list: a detached record attaches
+    // to the first window that meets its condition, an attached one stays
+    // while its window is listed and still meets it, and is lost otherwise.
+    virtual void FindMatch(std::vector<CWinInf>& windows);
+    // 1 when the window meets the condition. A process match stores the
+    // window's program path even when a later test fails.
+    virtual int IsMatch(CWinInf& window);
+    virtual void OnMatch(HWND target);
+    // Stamps the last access while attached.
+    virtual void OnLost();
 
     std::string m_strKind;  // record type name, never consulted
     int m_nTitleFlag = 1;

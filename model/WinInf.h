@@ -36,3 +36,5 @@ public:
 // Base name / full path of the program of a process, or empty.
 void GetProcessName(DWORD pid, std::string& out);
 void GetProcessPath(DWORD pid, std::string& out);
+// Both, opening the process once.
+void GetProcessNameAndPath(DWORD pid, std::string& name, std::string& path);

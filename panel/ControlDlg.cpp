@@ -1,19 +1,26 @@
 #include "panel/ControlDlg.h"
 
-#include <cstdio>
+#include <ctime>
 
-#include "app/VersionString.h"
+#include "app/MenuFont.h"
+#include "app/OsVersion.h"
 #include "framework/MessageBox.h"
 #include "framework/Trace.h"
 #include "panel/Hub.h"
+#include "panel/PanelTimers.h"
+#include "res/resource.h"
 #include "storage/MemletDataStore.h"
+#include "storage/MemletListFile.h"
+#include "storage/VolumeSerial.h"
 
-CControlDlg::CControlDlg() {
+CControlDlg::CControlDlg() : CDialog(IDD_CONTROLDLG) {
     m_nMinWidth = 50;
     m_nMinHeight = 20;
     m_nMaxWidth = 600;
     m_nMaxHeight = 400;
     g_pPropatyData = this;
+    m_brGrey = CreateSolidBrush(RGB(230, 230, 230));
+    m_brPale = CreateSolidBrush(RGB(240, 240, 200));
     SetControlDlg(this);
 }
 
@@ -22,6 +29,156 @@ CControlDlg::~CControlDlg() {
         g_pPropatyData = nullptr;
     if (g_pControlDlg == this)
         SetControlDlg(nullptr);
+    DeleteObject(m_brGrey);
+    DeleteObject(m_brPale);
+    // The list view shares the cache's images: it goes before them.
+    if (IsWindow())
+        ::DestroyWindow(m_hWnd);
+    if (m_hMenuFont)
+        DeleteObject(m_hMenuFont);
+}
+
+void CControlDlg::SetPreSetFilePath(const std::string& path) {
+    m_strPreSetPath = path;
+    PreSetReadFile();
+}
+
+void CControlDlg::SetPropatyFilePath(const std::string& path) {
+    m_strPropatyPath = path;
+    PropatyReadFile();
+    RegisterHotKeys();
+}
+
+void CControlDlg::RegisterHotKeys() {
+    // Both are tried: a combination another program holds costs only its own key.
+    if (!RegisterHotKey(m_hWnd, IDHOT_PAST, m_nHkPastModifiers, m_nHkPastKey)) {
+        Trace("RegisterHotKey() Error=%lu\n", GetLastError());
+        AppMessageBox("Windowへの貼り付けホットキーの登録が失敗しました.メインパネルのHotKey変更で他のキーに変更してください.");
+    }
+    if (!RegisterHotKey(m_hWnd, IDHOT_PASTDT, m_nHkPastDtModifiers, m_nHkPastDtKey)) {
+        Trace("RegisterHotKey() Error=%lu\n", GetLastError());
+        AppMessageBox("DeskTopへの貼り付けホットキーの登録が失敗しました.メインパネルのHotKey変更で他のキーに変更してください.");
+    }
+}
+
+void CControlDlg::SetDataFilePath(const std::string& path) {
+    m_strDataPath = path;
+    m_nVolumeSerial = (int)GetVolumeSerialNumber(path.empty() ? '\0' : path[0]);
+    TakeLoadedData();
+    m_bInit = 1;
+    int64_t now = _time64(nullptr);
+    for (CMemletData& data : m_MemletList)
+        data.m_reserve.CheckTime(now);
+    UpdateList();
+    SetTimer(kTimerTracking, kFirstTrackingMs);
+    SetTimer(kTimerHotKeyRelease, kHotKeyReleaseMs);
+}
+
+bool CControlDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    DWORD ex = LVS_EX_FULLROWSELECT;
+    if (IsVistaOrLater())
+        ex |= LVS_EX_GRIDLINES;
+    m_ListCtrl.SetExtendedStyle(ex);
+    m_ListCtrl.InsertColumn(0, "ProgramName", LVCFMT_LEFT, 110);
+    m_ListCtrl.InsertColumn(1, "WindowTitle/付箋Text", LVCFMT_LEFT, 300);
+    m_ListCtrl.InsertColumn(2, "最終参照", LVCFMT_LEFT, 120);
+    m_ListCtrl.InsertColumn(3, "作成", LVCFMT_LEFT, 110);
+    m_ListCtrl.InsertColumn(4, "  ", LVCFMT_LEFT, 10);
+    m_ImageList.AttachTo(m_ListCtrl);
+    m_btnWindowCenter.EnableWindow(false);
+    m_btnMonitorCenter.EnableWindow(false);
+    SetupButtons();
+    return true;
+}
+
+void CControlDlg::DoDataExchange(CDataExchange& dx) {
+    DDX_Control(dx, IDC_LIST_DATA, m_ListCtrl);
+    DDX_Radio(dx, IDC_RADIO_TITLE, m_nListMode);
+    DDX_Control(dx, IDC_BUTTON_TELOPCANCEL, m_btnTelopCancel);
+    DDX_Control(dx, IDC_BUTTON_TELOP, m_btnTelop);
+    DDX_Control(dx, IDC_BUTTON_INITIALMEMLET, m_btnInitialMemlet);
+    DDX_Control(dx, IDC_BUTTON_PRESET, m_btnPreSet);
+    DDX_Control(dx, IDC_BUTTON_PROPATY, m_btnPropaty);
+    DDX_Control(dx, IDC_BUTTON_EDITTEXT, m_btnEditText);
+    DDX_Control(dx, IDC_BUTTON_MATCHCONDITION, m_btnMatchCondition);
+    DDX_Control(dx, IDC_BUTTON_REPASTE, m_btnRepaste);
+    DDX_Control(dx, IDC_BUTTON_EXPORTSTACK, m_btnExportStack);
+    DDX_Control(dx, IDC_BUTTON_PENDINGLIST, m_btnPendingList);
+    DDX_Control(dx, IDC_BUTTON_WINDOWCENTER, m_btnWindowCenter);
+    DDX_Control(dx, IDC_BUTTON_MONITORCENTER, m_btnMonitorCenter);
+    DDX_Control(dx, IDC_BUTTON_DELETE, m_btnDelete);
+    DDX_Control(dx, IDC_BUTTON_DELETEALL, m_btnDeleteAll);
+}
+
+void CControlDlg::SetupButtons() {
+    if (!m_hMenuFont)
+        m_hMenuFont = CreateMenuFont();
+    for (CMFCButton* b : {&m_btnTelopCancel, &m_btnTelop, &m_btnInitialMemlet, &m_btnPreSet, &m_btnPropaty,
+                          &m_btnEditText, &m_btnMatchCondition, &m_btnRepaste, &m_btnExportStack, &m_btnPendingList,
+                          &m_btnWindowCenter, &m_btnMonitorCenter, &m_btnDelete, &m_btnDeleteAll}) {
+        b->SetMouseCursorHand();
+        if (m_hMenuFont)
+            b->SetFont(m_hMenuFont, true);
+    }
+}
+
+bool CControlDlg::OnCommand(int id, int code, HWND ctl) {
+    if ((id == IDC_RADIO_TITLE || id == IDC_RADIO_TEXT) && code == BN_CLICKED) {
+        UpdateData(true);
+        UpdateList();
+        return true;
+    }
+    return CDialog::OnCommand(id, code, ctl);
+}
+
+void CControlDlg::OnTimer(UINT_PTR id) {
+    if (id == kTimerTracking)
+        OnTrackingTick();
+    else if (id == kTimerHotKeyRelease)
+        OnHotKeyReleaseTick();
+    CDialog::OnTimer(id);
+}
+
+// One step of the hot-key guard: the key up for five ticks in a row ends
+// the press. Modifiers do not count.
+static void ReleaseStep(unsigned key, int& busy, int& count) {
+    if (GetAsyncKeyState((int)key) < 0) {
+        count = 0;
+        return;
+    }
+    if (++count < 5)
+        return;
+    count = 0;
+    if (busy) {
+        busy = 0;
+        Trace("KEY 解除");
+    }
+}
+
+void CControlDlg::OnHotKeyReleaseTick() {
+    ReleaseStep(m_nHkPastKey, m_bPastBusy, m_nPastReleaseCount);
+    ReleaseStep(m_nHkPastDtKey, m_bPastDtBusy, m_nPastDtReleaseCount);
+}
+
+bool CControlDlg::DestroyWindow() {
+    Trace("CControlDlg::DestroyWindow() \n");
+    UnregisterHotKey(m_hWnd, IDHOT_PAST);
+    UnregisterHotKey(m_hWnd, IDHOT_PASTDT);
+    KillTimer(kTimerTracking);
+    KillTimer(kTimerHotKeyRelease);
+    return CDialog::DestroyWindow();
+}
+
+int CControlDlg::SaveAll() {
+    if (m_bInit != 1)
+        return 1;  // nothing taken over, nothing to write
+    // Each note's state into its record; the next tick opens them again.
+    for (size_t i = 0; i < m_MemletList.size(); i++)
+        m_MemletList[i].OnLost();
+    int ok = writeIniFile();
+    SavePendingList();
+    return ok;
 }
 
 void CControlDlg::SaveOnChange() {
@@ -37,34 +194,8 @@ int CControlDlg::writeIniFile() {
 
 int CControlDlg::__writeIniFile() {
     Trace("CControlDlg::__writeIniFile()\n");
-    static const char* const kOpenError =
-        "設定ファイルをOPENできません.エディタ等で設定ファイルを開いていいる可能性性があります。";
-    if (!m_WriteIniFile.openFile(m_strDataPath)) {
-        AppMessageBox(kOpenError, MB_OK);
-        return 0;
-    }
-    // A failed save leaves every note to be written again by the next one.
-    std::vector<int> dirty;
-    dirty.reserve(m_MemletList.size());
-    for (const CMemletData& data : m_MemletList)
-        dirty.push_back(data.m_bDirty);
-
-    const char* format = m_nSaveFormat == 0 ? "0" : m_nSaveFormat == 1 ? "1" : "-1";
-    int ok = m_WriteIniFile.writeString("SYSTEM", "APPNAME", "Corvana") &&
-             m_WriteIniFile.writeString("SYSTEM", "MESSAGE", "このファイルのデータは直接編集しないでください") &&
-             m_WriteIniFile.writeString("SYSTEM", "VERSION", HeaderVersion(GetVersionString())) &&
-             m_WriteIniFile.writeString("SYSTEM", "SAVEFORMAT", format) &&
-             m_WriteIniFile.writeString("SYSTEM", "MEMLTENUM", std::to_string(m_MemletList.size()));
-    for (size_t i = 0; ok && i < m_MemletList.size(); i++)
-        ok = writeIniItem((int)i);
-    if (ok)
-        ok = m_WriteIniFile.closeFile();
-    else
-        m_WriteIniFile.abandonFile();
-    if (!ok) {
-        for (size_t i = 0; i < m_MemletList.size() && i < dirty.size(); i++)
-            m_MemletList[i].m_bDirty = dirty[i];
-        AppMessageBox(kOpenError, MB_OK);
+    if (!WriteMemletListFile(m_WriteIniFile, m_strDataPath, m_MemletList, m_nSaveFormat, m_nVolumeSerial)) {
+        AppMessageBox("設定ファイルをOPENできません.エディタ等で設定ファイルを開いていいる可能性性があります。", MB_OK);
         return 0;
     }
     return 1;
@@ -73,14 +204,9 @@ int CControlDlg::__writeIniFile() {
 int CControlDlg::writeIniItem(int index) {
     if (index < 0 || index >= (int)m_MemletList.size())
         return 0;
-    CMemletData& data = m_MemletList[index];
-    if (data.m_bDirty != 1)
-        return 1;
-    data.m_bDirty = 0;
-    char section[32];
-    snprintf(section, sizeof section, "MEMLETITEM%d", index);
-    CMemletData copy = data;
-    return copy.WriteIniSection(m_WriteIniFile, m_nSaveFormat, m_nVolumeSerial, section, m_strDataPath) ? 1 : 0;
+    return WriteMemletItem(m_WriteIniFile, m_strDataPath, m_MemletList[index], index, m_nSaveFormat, m_nVolumeSerial)
+               ? 1
+               : 0;
 }
 
 void CControlDlg::TakeLoadedData() {

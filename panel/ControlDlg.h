@@ -1,9 +1,16 @@
-// The main panel: owns the note list, the window list, the presets and the
-// settings, and answers the notes' requests.
+// The main panel: a child dialog of the main window that owns the note
+// list, the window list, the template note, the presets and the settings;
+// it lists the notes, lets every note find its window on its tracking
+// timer, pastes new notes and answers the notes' requests.
 #pragma once
 #include <string>
 #include <vector>
 
+#include "app/ImageListCashSmoll.h"
+#include "framework/Dialog.h"
+#include "framework/ListCtrl.h"
+#include "framework/MFCButton.h"
+#include "model/CandidateWindow.h"
 #include "model/MemletData.h"
 #include "model/PreSetCondData.h"
 #include "model/PropatyData.h"
@@ -12,10 +19,43 @@
 
 class CMemletWin;
 
-class CControlDlg : public CPropatyData {
+// Hot-key ids registered on the panel's window.
+constexpr int IDHOT_PAST = 1000;    // paste on the window in front
+constexpr int IDHOT_PASTDT = 1002;  // paste on the desktop
+
+class CControlDlg : public CDialog, public CPropatyData {
 public:
     CControlDlg();
     ~CControlDlg() override;
+
+    // The main window's calls after creating the panel, in this order.
+    void SetPreSetFilePath(const std::string& path);
+    void SetPropatyFilePath(const std::string& path);
+    void SetDataFilePath(const std::string& path);
+
+    // Refills the list view and the count from the note list.
+    void UpdateList();
+    // Detaches every note and writes the data and pending-list files; 0 when
+    // the data file could not be written. Nothing before the data path is set.
+    int SaveAll();
+    bool DestroyWindow() override;
+
+    // The candidate windows, rebuilt on every tracking tick: the desktop
+    // entry first, then the windows that may take a note, in Z order.
+    void UpdateWindowList();
+    void AddDesktopWinInf();
+    void AddWinInf(HWND hwnd);
+    static BOOL CALLBACK EnumWindowsProc(HWND hwnd, LPARAM panel);
+
+    // Pasting a new note; none of these opens the note window, the next
+    // tracking tick does.
+    static int IsPasteTarget(HWND hwnd);
+    void PasteToWindow(HWND hwnd);
+    void PasteToDesktop(int atCursor);
+    void PasteToWinInf(CWinInf winInf);
+    void PasteFromCopyData(const COPYDATASTRUCT* cds);
+    void ApplyPreSetCond(HWND hwnd, CMemletData& data);
+    int FindPreSetCond(std::string exeName, CPreSetCondData& out);
 
     // Saving the data file.
     void SaveOnChange();
@@ -48,18 +88,60 @@ public:
     std::vector<CMemletData>* GetDataList();
     std::vector<CWinInf> CopyWindowList();
 
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
+
+    CListCtrl m_ListCtrl;
     std::string m_strDataPath;
     std::string m_strPropatyPath;
     std::string m_strPreSetPath;
     std::vector<CMemletData> m_MemletList;  // newest first
     std::vector<CWinInf> m_WinInfList;
-    std::vector<CPreSetCondData> m_PreSetList;
-    CMemletData m_MemletTemplate;  // initial values of new notes
-    int m_nSaveTiming = 0;         // 1: save after every change of the list
+    CImageListCashSmoll m_ImageList;
+    int m_bInit = 0;  // the data path is set: saving may begin
+    HBRUSH m_brGrey;
+    HBRUSH m_brPale;
+    int m_nVolumeSerial = 0;  // text key of the data and pending-list files
+    // One press of a paste hot key pastes one note: busy from the press
+    // until the key has been seen up for a number of ticks in a row.
+    int m_bPastBusy = 0;
+    int m_nPastReleaseCount = 0;
+    int m_bPastDtBusy = 0;
+    int m_nPastDtReleaseCount = 0;
+    int m_nSaveTiming = 0;  // 1: save after every change of the list
     int m_nSaveFormat = 0;
-    int m_nPosInterval = 50;       // follow-timer period of a note, ms
-    int m_nVolumeSerial = 0;       // text key of the data and pending-list files
+    CWriteIniFile m_WriteIniFile;
+    CMemletData m_MemletTemplate;  // initial values of new notes
     unsigned m_nHkPastModifiers = 8, m_nHkPastKey = 83;      // Win + S
     unsigned m_nHkPastDtModifiers = 8, m_nHkPastDtKey = 86;  // Win + V
-    CWriteIniFile m_WriteIniFile;
+    int m_nPosInterval = 50;  // follow-timer period of a note, ms
+    std::vector<CPreSetCondData> m_PreSetList;
+    // A window that hears of every refill of the list (the search panel).
+    int m_bRefreshListener = 0;
+    UINT m_nRefreshMessage = 0;
+    HWND m_hWndRefreshListener = nullptr;
+    int m_nListMode = 0;  // 0: titles in the second column, 1: note texts
+    CMFCButton m_btnTelopCancel, m_btnTelop, m_btnInitialMemlet, m_btnPreSet, m_btnPropaty, m_btnEditText,
+        m_btnMatchCondition, m_btnRepaste, m_btnExportStack, m_btnPendingList, m_btnWindowCenter,
+        m_btnMonitorCenter, m_btnDelete, m_btnDeleteAll;
+
+protected:
+    bool OnInitDialog() override;
+    void DoDataExchange(CDataExchange& dx) override;
+    bool OnCommand(int id, int code, HWND ctl) override;
+    void OnTimer(UINT_PTR id) override;
+    // Enter and Esc on the panel do not end the main window.
+    void OnOK() override {}
+    void OnCancel() override {}
+
+private:
+    HFONT m_hMenuFont = nullptr;  // the buttons' font
+    CProcessNames m_ProcessNames;  // asked once a tick
+    void SetupButtons();
+    void RegisterHotKeys();
+    void OnTrackingTick();
+    void OnHotKeyReleaseTick();
+    // A new record from the template note, not bound to any window.
+    CMemletData NewFromTemplate() const;
+    // Every new record goes to the front; the rest are marked changed.
+    void InsertAtFront(CMemletData data);
 };

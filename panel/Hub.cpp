@@ -2,8 +2,9 @@
 
 #include "panel/ControlDlg.h"
 
-// The request forwarders live in HubForwarders.cpp: the panel links with its
-// pointer and values here before every request handler of its own exists.
+// Each request forwarder is a file of its own under panel/hub/: a program
+// links only the requests it makes, so each request needs its handler only
+// once something sends it.
 
 CControlDlg* g_pControlDlg;
 CExportStackDlg* g_pExportStackDlg;

@@ -1,0 +1,24 @@
+// The pending list's file, in the data file's layout.
+#include "dialogs/PendingDlg.h"
+#include "panel/Hub.h"
+#include "storage/MemletListFile.h"
+
+int CPendingDlg::writeIniFile() {
+    for (CMemletData& data : m_PendingList)
+        data.m_bDirty = 1;
+    return __writeIniFile();
+}
+
+int CPendingDlg::__writeIniFile() {
+    return WriteMemletListFile(m_WriteIniFile, m_strPath, m_PendingList, GetSaveFormat(), GetVolumeSerial()) ? 1
+                                                                                                                : 0;
+}
+
+int CPendingDlg::writeIniItem(int index) {
+    if (index < 0 || index >= (int)m_PendingList.size())
+        return 0;
+    return WriteMemletItem(m_WriteIniFile, m_strPath, m_PendingList[index], index, GetSaveFormat(),
+                           GetVolumeSerial())
+               ? 1
+               : 0;
+}
