@@ -5,3 +5,4 @@
 
 RECT ShowNoteSheet();
 RECT ShowControlsSheet();
+RECT ShowPanelSheet();

@@ -22,6 +22,7 @@ struct Sheet {
 const Sheet kSheets[] = {
     {"notes", ShowNoteSheet},
     {"controls", ShowControlsSheet},
+    {"panel", ShowPanelSheet},
 };
 
 // Lets the windows paint, enable themselves and settle under the mouse.
