@@ -24,6 +24,7 @@ constexpr UINT kEnableMs = 100;
 constexpr UINT kHoverMs = 200;
 constexpr UINT kFadeMs = 200;
 constexpr int kTextLimit = 4000;  // bytes
+constexpr int kTextMargin = 2;    // px, left and right
 const char kTopMostMarker[] = "&#@";
 
 // A target this far off the screen is minimised or parked: not followed.
@@ -94,7 +95,7 @@ bool CMemletWin::OnInitDialog() {
     SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     m_editMemlet.m_pListener = this;
-    m_editMemlet.SetMargins(2, 2);
+    m_editMemlet.SetMargins(kTextMargin, kTextMargin);
     // The control counts characters; the byte limit is the field's own.
     m_editMemlet.LimitText(kTextLimit);
     m_editMemlet.SetByteLimit(kTextLimit);
@@ -168,6 +169,8 @@ void CMemletWin::setFont(const LOGFONTA& lf) {
         return;
     }
     m_editMemlet.SetFont(font, true);
+    // A new font sets the edit's margins from its metrics.
+    m_editMemlet.SetMargins(kTextMargin, kTextMargin);
     if (m_hFont)
         DeleteObject(m_hFont);
     m_hFont = font;
