@@ -1,5 +1,7 @@
 #include "framework/Window.h"
 
+#include "framework/App.h"
+#include "framework/Rects.h"
 #include "framework/Text.h"
 
 std::string GetWindowTextCp932(HWND hwnd) {
@@ -34,4 +36,35 @@ RECT CWindow::GetWindowRect() const {
 
 bool CWindow::MoveWindow(const RECT& r, bool repaint) {
     return ::MoveWindow(m_hWnd, r.left, r.top, r.right - r.left, r.bottom - r.top, repaint) != 0;
+}
+
+void CWindow::CenterWindow(HWND ref) {
+    if (!ref)
+        ref = ::GetWindow(m_hWnd, GW_OWNER);
+    RECT me = GetWindowRect();
+    SIZE size{me.right - me.left, me.bottom - me.top};
+    if (GetStyle() & WS_CHILD) {
+        RECT parent = CWindow(GetParent()).GetClientRect();
+        RECT r = CenterIn(parent, size);
+        ::SetWindowPos(m_hWnd, nullptr, r.left, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return;
+    }
+    bool onRef = ref && ::IsWindowVisible(ref) && !::IsIconic(ref);
+    RECT around{};
+    HMONITOR monitor;
+    if (onRef) {
+        ::GetWindowRect(ref, &around);
+        monitor = MonitorFromRect(&around, MONITOR_DEFAULTTONEAREST);
+    } else {
+        HWND main = AppMainWindow();
+        monitor = MonitorFromWindow(main ? main : m_hWnd, MONITOR_DEFAULTTOPRIMARY);
+    }
+    MONITORINFO mi{};
+    mi.cbSize = sizeof mi;
+    RECT r;
+    if (GetMonitorInfoW(monitor, &mi))
+        r = KeepInside(CenterIn(onRef ? around : mi.rcWork, size), mi.rcWork);
+    else
+        r = CenterIn(around, size);
+    ::SetWindowPos(m_hWnd, nullptr, r.left, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -46,6 +46,11 @@ public:
     void SetFont(HFONT font, bool redraw = true) { Send(WM_SETFONT, (WPARAM)font, redraw); }
     HFONT GetFont() const { return (HFONT)Send(WM_GETFONT); }
 
+    // Centres the window on ref (its owner when null), or in the work area
+    // of the main window's monitor when ref is none, hidden or minimised;
+    // a top-level window is kept inside that monitor's work area.
+    void CenterWindow(HWND ref = nullptr);
+
     UINT_PTR SetTimer(UINT_PTR id, UINT ms) { return ::SetTimer(m_hWnd, id, ms, nullptr); }
     bool KillTimer(UINT_PTR id) { return ::KillTimer(m_hWnd, id) != 0; }
 };

@@ -3,38 +3,17 @@
 #include <ctime>
 
 #include "framework/App.h"
+#include "framework/Rects.h"
 #include "framework/Text.h"
 #include "framework/Trace.h"
 #include "model/MemletData.h"
 #include "model/PropatyData.h"
-#include "note/MemletGeometry.h"
 #include "note/MemletWin.h"
 #include "panel/Hub.h"
 
 namespace {
 
 constexpr size_t kTextLimit = 4000;  // bytes
-
-// Where a note without a size of its own opens: the initial size centred on
-// its target and kept in that monitor's work area; centred in the work area
-// of the main window's monitor while the target is hidden or minimised.
-RECT InitialPlace(HWND target) {
-    SIZE size{g_nIniWidth, g_nIniHeight};
-    bool shown = IsWindowVisible(target) && !IsIconic(target);
-    RECT around{};
-    HMONITOR monitor;
-    if (shown) {
-        GetWindowRect(target, &around);
-        monitor = MonitorFromRect(&around, MONITOR_DEFAULTTONEAREST);
-    } else {
-        monitor = MonitorFromWindow(AppMainWindow(), MONITOR_DEFAULTTOPRIMARY);
-    }
-    MONITORINFO mi{};
-    mi.cbSize = sizeof mi;
-    if (!GetMonitorInfoW(monitor, &mi))
-        return CenterIn(around, size);
-    return KeepInside(CenterIn(shown ? around : mi.rcWork, size), mi.rcWork);
-}
 
 }  // namespace
 
@@ -80,9 +59,12 @@ void CMemletData::StartMemlet(HWND target) {
     win->setFont(m_logFont);
     win->m_reserve = m_reserve;
 
-    if (m_rectWin.left == m_rectWin.right)
-        win->MoveWindow(InitialPlace(target), true);
-    else
+    if (m_rectWin.left == m_rectWin.right) {
+        // The initial size, centred on the target as a dialog centres itself.
+        RECT r = win->GetWindowRect();
+        ::MoveWindow(win->m_hWnd, r.left, r.top, g_nIniWidth, g_nIniHeight, TRUE);
+        win->CenterWindow(target);
+    } else
         win->MoveWindow(OffsetRectClamped(m_rectWin, 0, 0), true);
 
     win->m_rectTarget = m_rectTarget;

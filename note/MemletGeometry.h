@@ -17,15 +17,3 @@ SIZE PickBarMinimum(int pickPos, SIZE window, int d);
 // The size after a wheel turn of delta with the key flags: one pixel a
 // notch, the width with Ctrl, the height with Shift, never below minimum.
 SIZE WheelResize(SIZE window, UINT flags, int delta, SIZE minimum);
-
-// r moved by (dx, dy) with its size kept; rectangles from files and other
-// programs may lie anywhere, so every side stays within what an int holds.
-RECT OffsetRectClamped(const RECT& r, int64_t dx, int64_t dy);
-
-// A rectangle of the given size centred on around: (left + right) / 2 minus
-// half the width, truncating toward zero, in 64 bits and clamped.
-RECT CenterIn(const RECT& around, SIZE size);
-// r moved into area: its right or bottom edge in first, then its left or
-// top edge, so that a rectangle larger than the area keeps its top-left
-// corner in it.
-RECT KeepInside(const RECT& r, const RECT& area);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "framework/Rects.h"
 #include "framework/Text.h"
 #include "framework/Trace.h"
 #include "model/PropatyData.h"

@@ -5,9 +5,9 @@
 #include <cstring>
 #include <ctime>
 
+#include "framework/Rects.h"
 #include "framework/Text.h"
 #include "framework/Trace.h"
-#include "note/MemletGeometry.h"
 #include "panel/ControlDlg.h"
 #include "panel/ExtentUtlData.h"
 

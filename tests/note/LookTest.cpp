@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "framework/Rects.h"
 #include "note/MemletGeometry.h"
 #include "note/MemletLook.h"
 #include "note/NoteFixture.h"
