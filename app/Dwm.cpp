@@ -11,6 +11,7 @@ struct DwmApi {
     HRESULT(WINAPI* UpdateThumbnailProperties)(HTHUMBNAIL, const DWM_THUMBNAIL_PROPERTIES*);
     HRESULT(WINAPI* UnregisterThumbnail)(HTHUMBNAIL);
     HRESULT(WINAPI* ExtendFrameIntoClientArea)(HWND, const MARGINS*);
+    HRESULT(WINAPI* GetWindowAttribute)(HWND, DWORD, PVOID, DWORD);
 };
 
 DwmApi g_dwm;
@@ -28,6 +29,7 @@ const DwmApi* Dwm() {
             BindProc(lib, "DwmUpdateThumbnailProperties", g_dwm.UpdateThumbnailProperties);
             BindProc(lib, "DwmUnregisterThumbnail", g_dwm.UnregisterThumbnail);
             BindProc(lib, "DwmExtendFrameIntoClientArea", g_dwm.ExtendFrameIntoClientArea);
+            BindProc(lib, "DwmGetWindowAttribute", g_dwm.GetWindowAttribute);
         }
     }
     return &g_dwm;
@@ -71,6 +73,13 @@ HRESULT ExtendFrameIntoClientArea(HWND hwnd, const MARGINS* margins) {
     if (!dwm || !dwm->ExtendFrameIntoClientArea)
         return kDwmUnavailable;
     return dwm->ExtendFrameIntoClientArea(hwnd, margins);
+}
+
+HRESULT GetWindowAttribute(HWND hwnd, DWORD attribute, void* value, DWORD size) {
+    const DwmApi* dwm = Dwm();
+    if (!dwm || !dwm->GetWindowAttribute)
+        return kDwmUnavailable;
+    return dwm->GetWindowAttribute(hwnd, attribute, value, size);
 }
 
 bool DwmLibraryTried() { return g_bDwmTried; }

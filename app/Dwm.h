@@ -14,6 +14,7 @@ HRESULT RegisterThumbnail(HWND destination, HWND source, HTHUMBNAIL* thumbnail);
 HRESULT UpdateThumbnailProperties(HTHUMBNAIL thumbnail, const DWM_THUMBNAIL_PROPERTIES* properties);
 HRESULT UnregisterThumbnail(HTHUMBNAIL thumbnail);
 HRESULT ExtendFrameIntoClientArea(HWND hwnd, const MARGINS* margins);
+HRESULT GetWindowAttribute(HWND hwnd, DWORD attribute, void* value, DWORD size);
 
 // For tests: whether any wrapper ever went as far as loading the library.
 bool DwmLibraryTried();

@@ -1,9 +1,88 @@
-// The main window.
+// The main window: hidden nearly always, it hosts the main panel, keeps the
+// notification-area icon and its tip current, answers the extension
+// utility, and saves everything at exit and at the end of a log-on.
 #pragma once
+#include <windows.h>
 
-// The rest of the class comes with its window.
-class CTesselinDlg {
+#include <shellapi.h>
+#include <uxtheme.h>
+
+#include <string>
+
+#include "app/MFCButtonEx.h"
+#include "app/OpaCheck.h"
+#include "app/WriteMsgDlg.h"
+#include "framework/Dialog.h"
+#include "panel/ControlDlg.h"
+
+// The icon's callback message.
+constexpr UINT WM_TRAYNOTIFY = WM_USER + 100;
+
+class CTesselinDlg : public CDialog {
 public:
+    CTesselinDlg();
+    ~CTesselinDlg() override;
+
+    // The only way the main window is shown or hidden.
+    void ShowMainWindow(int show);
+    void UpdateTrayTip();
+    void AddTrayIcon();
     // Clears the search-panel check box when the search panel closes itself.
     void UncheckSerchPanel();
+    bool DestroyWindow() override;
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
+
+    HICON m_hIcon;
+    HICON m_hTrayIcon;
+    std::string m_strDataPath;
+    std::string m_strPropatyPath;
+    std::string m_strPreSetPath;
+    std::string m_strPendingPath;
+    CControlDlg m_ControlDlg;
+    CWriteMsgDlg m_WriteMsgDlg;
+    HWND m_hWndIcon = nullptr;  // the window the icon was added for
+    NOTIFYICONDATAW m_nid{};
+    std::string m_strTip;  // the tip now in the icon data
+    int m_bShown = 0;
+    int m_bComposition = 0;
+    MARGINS m_Margins{};
+    int m_bOpaCheckSubclassed = 0;
+    COpaCheck m_chkOpa;
+    int m_nSerchCheck = 0;
+    CMFCButtonEx m_btnExportStack, m_btnInportStack, m_btnPendingList;
+
+protected:
+    bool OnInitDialog() override;
+    void DoDataExchange(CDataExchange& dx) override;
+    // Enter, Esc and the close box only hide the main window.
+    void OnOK() override;
+    void OnCancel() override;
+    bool OnCommand(int id, int code, HWND ctl) override;
+    bool OnNotify(NMHDR* nm, LRESULT& result) override;
+    void OnTimer(UINT_PTR id) override;
+    void OnWindowPosChanging(WINDOWPOS* pos) override;
+    HBRUSH OnCtlColor(HDC dc, HWND ctl, UINT ctlType) override;
+    void OnPaint() override;
+    void OnDestroy() override;
+    void PostNcDestroy() override;
+
+    void OnMenuitemshowpanel();
+    void OnMenuitemsave();
+    void OnMenuitemexit();
+    void OnSysCommand(UINT id);
+    void OnTrayNotify(UINT mouseMsg);
+
+private:
+    // Writes everything, framed by the writing window; 0 when the data
+    // file could not be written.
+    int SaveSequence();
+    void UpdateGlass();
+    void SubclassOpaCheck();
+    void UnsubclassOpaCheck();
+    void SetupButtons();
+    LRESULT OnExtentUtl(WPARAM wp, LPARAM lp);
+
+    UINT m_msgTaskbarCreated = 0;
+    UINT m_msgExtentUtl = 0;
+    HFONT m_hMenuFont = nullptr;
 };

@@ -191,20 +191,21 @@ TEST(Hub, WithoutObjectsNothingHappens) {
 // The objects live until the program ends, as they do in the program.
 class HubTest : public testing::Test {
 protected:
-    static CControlDlg& Panel() {
-        static CControlDlg* panel = new CControlDlg;
-        return *panel;
+    // The panel lives in the main window, as in the program.
+    static CTesselinDlg& MainWindow() {
+        static CTesselinDlg* mainWindow = new CTesselinDlg;
+        return *mainWindow;
     }
+    static CControlDlg& Panel() { return MainWindow().m_ControlDlg; }
 
     void SetUp() override {
         CControlDlg& panel = Panel();
         ASSERT_EQ(&panel, g_pControlDlg);  // the panel announces itself
         static CExportStackDlg exportStack;
         static CPendingDlg pending;
-        static CTesselinDlg mainWindow;
         SetExportStackDlg(&exportStack);
         SetPendingDlg(&pending);
-        SetTesselinDlg(&mainWindow);
+        SetTesselinDlg(&MainWindow());
         g_received = Received();
         g_compositionResult = 7;
         g_repasteResult = 3;
