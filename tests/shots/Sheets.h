@@ -5,4 +5,6 @@
 
 RECT ShowNoteSheet();
 RECT ShowControlsSheet();
-RECT ShowPanelSheet();
+RECT ShowMainSheet();
+RECT ShowAboutSheet();
+RECT ShowWritingSheet();

@@ -22,7 +22,9 @@ struct Sheet {
 const Sheet kSheets[] = {
     {"notes", ShowNoteSheet},
     {"controls", ShowControlsSheet},
-    {"panel", ShowPanelSheet},
+    {"main", ShowMainSheet},
+    {"about", ShowAboutSheet},
+    {"writing", ShowWritingSheet},
 };
 
 // Lets the windows paint, enable themselves and settle under the mouse.

@@ -1,0 +1,63 @@
+// The main window with notes in its panel's list, the version box and the
+// writing window.
+#include "app/AboutDlg.h"
+#include "app/TesselinDlg.h"
+#include "app/WriteMsgDlg.h"
+#include "shots/Sheets.h"
+
+namespace {
+
+CTesselinDlg* g_main;
+CAboutDlg g_about;
+CWriteMsgDlg g_writing;
+
+CMemletData Note(const char* exe, const char* path, const char* title, int64_t daysAgo) {
+    CMemletData d;
+    d.m_strExeName = exe;
+    d.m_strExePath = path;
+    d.m_strTitle = title;
+    d.m_tGenDate -= daysAgo * 86400;
+    d.m_tAcsDate -= daysAgo * 3600;
+    return d;
+}
+
+}  // namespace
+
+RECT ShowMainSheet() {
+    g_main = new CTesselinDlg;
+    if (!g_main->Create(nullptr))
+        return RECT{};
+    CControlDlg& panel = g_main->m_ControlDlg;
+    // The sample notes stay in the list; none opens on the screen.
+    KillTimer(panel.m_hWnd, 103);
+    const char* notepad = "C:\\windows\\notepad.exe";
+    panel.m_MemletList = {
+        Note("NOTEPAD.EXE", notepad, "(無題) - メモ帳", 0),
+        Note("DESKTOP", "DESKTOP", "DESKTOP", 1),
+        Note("EXPLORER.EXE", "C:\\windows\\explorer.exe", "ドキュメント", 3),
+        Note("NOTEPAD.EXE", notepad, "議事録.txt - メモ帳", 12),
+        Note("DESKTOP", "DESKTOP", "DESKTOP", 40),
+    };
+    panel.m_MemletList[2].m_nFull = 0;
+    panel.m_MemletList[2].m_strPart = "ドキュメント";
+    panel.UpdateList();
+    g_main->ShowMainWindow(1);
+    SetWindowPos(g_main->m_hWnd, HWND_TOP, 40, 20, 0, 0, SWP_NOSIZE);
+    return g_main->GetWindowRect();
+}
+
+RECT ShowAboutSheet() {
+    if (!g_about.Create(nullptr))
+        return RECT{};
+    SetWindowPos(g_about.m_hWnd, HWND_TOP, 60, 60, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    return g_about.GetWindowRect();
+}
+
+RECT ShowWritingSheet() {
+    if (!g_writing.Create(nullptr))
+        return RECT{};
+    g_writing.SetMessage("コルヴァナ：書き込み中！");
+    SetWindowPos(g_writing.m_hWnd, HWND_TOP, 60, 60, 0, 0, SWP_NOSIZE);
+    g_writing.ShowMessage();
+    return g_writing.GetWindowRect();
+}
