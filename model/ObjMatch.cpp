@@ -1,6 +1,6 @@
 // Matching a record's condition against the window list: plain comparisons
-// on what the list already holds; only a child-window condition enumerates
-// the children of an entry, once per entry.
+// on what the list already holds; only a child-window condition reads the
+// children of an entry, each at most once per entry.
 #include <ctime>
 
 #include "framework/Text.h"
@@ -37,11 +37,10 @@ int CObjData::IsMatch(CWinInf& window) {
     }
     if (!m_nExtentFlag)
         return 1;
-    window.EnumChild();
-    CChildWinInf child;
-    if (!window.FindChild(m_strExClass, m_nExCtlId, child))
+    std::string text;
+    if (!window.FindChildText(m_strExClass, m_nExCtlId, text))
         return 0;
-    return (m_nExFullFlag ? child.m_strText == m_strExText : MbContains(child.m_strText, m_strExPart)) ? 1 : 0;
+    return (m_nExFullFlag ? text == m_strExText : MbContains(text, m_strExPart)) ? 1 : 0;
 }
 
 void CObjData::OnMatch(HWND) {}

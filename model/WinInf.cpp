@@ -1,12 +1,5 @@
 #include "model/WinInf.h"
 
-#include "framework/Text.h"
-
-// A window that does not answer within this time is taken to have no text:
-// the tracking timer must not wait on a hung program.
-static const UINT kGetTextTimeoutMs = 200;
-static const size_t kMaxChildText = 511;
-
 void CWinInf::EnumChild() {
     if (m_bEnumChild || !IsWindow(m_hWnd))
         return;
@@ -16,30 +9,28 @@ void CWinInf::EnumChild() {
 
 BOOL CALLBACK CWinInf::EnumChildProc(HWND child, LPARAM owner) {
     CWinInf& inf = *(CWinInf*)owner;
-    if (!IsWindowVisible(child) || !IsWindowEnabled(child))
-        return TRUE;
-
-    char buf[kMaxChildText + 1] = {};
-    DWORD_PTR len = 0;
-    if (!SendMessageTimeoutA(child, WM_GETTEXT, sizeof buf, (LPARAM)buf, SMTO_ABORTIFHUNG | SMTO_BLOCK,
-                             kGetTextTimeoutMs, &len))
-        return TRUE;
-    buf[kMaxChildText] = '\0';
-    if (buf[0] == '\0')
-        return TRUE;
-
     CChildWinInf ci;
+    if (!ReadListedChildText(child, ci.m_strText))
+        return TRUE;
     ci.m_hWnd = child;
-    ci.m_strText = MbCut(buf, kMaxChildText);
     ci.m_WindowInfo = {};
     ci.m_WindowInfo.cbSize = sizeof ci.m_WindowInfo;
     GetWindowInfo(child, &ci.m_WindowInfo);
-    char cls[kMaxChildText + 1] = {};
-    GetClassNameA(child, cls, sizeof cls);
-    ci.m_strClass = MbCut(cls, kMaxChildText);
+    ci.m_strClass = ReadChildClass(child);
     ci.m_nCtlId = GetDlgCtrlID(child);
     inf.m_ChildList.push_back(ci);
     return TRUE;
+}
+
+int CWinInf::FindChildText(const std::string& className, int ctlId, std::string& text) {
+    if (m_bEnumChild) {
+        CChildWinInf ci;
+        if (!FindChild(className, ctlId, ci))
+            return 0;
+        text = ci.m_strText;
+        return 1;
+    }
+    return m_ChildScan.FindText(m_hWnd, className, ctlId, text) ? 1 : 0;
 }
 
 int CWinInf::FindChild(const std::string& className, int ctlId, CChildWinInf& out) const {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "model/ChildScan.h"
+
 class CChildWinInf {
 public:
     virtual ~CChildWinInf() = default;
@@ -24,6 +26,10 @@ public:
     static BOOL CALLBACK EnumChildProc(HWND child, LPARAM owner);
     // 1 and out filled when a child of that class and id is among the children.
     int FindChild(const std::string& className, int ctlId, CChildWinInf& out) const;
+    // For matching: 1 and text set when EnumChild would list a child of that
+    // class and id, text being the first one's. Reads only what it needs,
+    // once per entry, unless the children are enumerated already.
+    int FindChildText(const std::string& className, int ctlId, std::string& text);
 
     HWND m_hWnd = nullptr;
     std::string m_strTitle;
@@ -31,6 +37,7 @@ public:
     std::string m_strPath;
     int m_bEnumChild = 0;
     std::vector<CChildWinInf> m_ChildList;
+    CChildScan m_ChildScan;  // what FindChildText has read
 };
 
 // Base name / full path of the program of a process, or empty.

@@ -179,6 +179,32 @@ TEST_F(WinInfTest, FindChild) {
     }
 }
 
+// Matching looks a child up without listing them all: the same child, the
+// same text, as the whole list gives; the same on an entry listed already.
+TEST_F(WinInfTest, FindChildTextAgreesWithTheList) {
+    struct Query {
+        const char* cls;
+        int id;
+    } queries[] = {
+        {kChildClass, 101}, {kPanelClass, 102}, {kGrandClass, 7},     {kChildClass, 201}, {kChildClass, 202},
+        {kChildClass, 203}, {kChildClass, 999}, {kGrandClass, 101},   {"corvanatestchild", 101},
+        {"CorvanaTestChil", 101}, {"", 0},
+    };
+    CWinInf listed = Fresh();
+    listed.EnumChild();
+    CWinInf scanned = Fresh();
+    for (const Query& q : queries) {
+        SCOPED_TRACE(std::string(q.cls) + " " + std::to_string(q.id));
+        CChildWinInf child;
+        int found = listed.FindChild(q.cls, q.id, child);
+        for (CWinInf* inf : {&scanned, &listed}) {
+            std::string text = "そのまま";
+            EXPECT_EQ(inf->FindChildText(q.cls, q.id, text), found);
+            EXPECT_EQ(text, found ? child.m_strText : "そのまま");
+        }
+    }
+}
+
 TEST_F(WinInfTest, GoneWindowHasNoChildren) {
     HWND gone = CreateWindowExA(0, kTopClass, "gone", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100, nullptr,
                                 nullptr, GetModuleHandleA(nullptr), nullptr);
@@ -191,6 +217,8 @@ TEST_F(WinInfTest, GoneWindowHasNoChildren) {
         inf.EnumChild();
         EXPECT_EQ(inf.m_bEnumChild, 0);
         EXPECT_TRUE(inf.m_ChildList.empty());
+        std::string text;
+        EXPECT_EQ(inf.FindChildText(kChildClass, 1, text), 0);
     }
 }
 
@@ -248,6 +276,29 @@ TEST_F(WinInfTest, ChildOfAThreadThatDoesNotAnswerIsSkipped) {
     EXPECT_EQ(Listed(inf, s.child), nullptr);
     EXPECT_NE(Listed(inf, first), nullptr);
     EXPECT_NE(Listed(inf, grand), nullptr);
+
+    SetEvent(s.release);
+    EXPECT_TRUE(WaitPumping(thread, 10000));
+    CloseHandle(thread);
+    CloseHandle(s.created);
+    CloseHandle(s.release);
+}
+
+TEST_F(WinInfTest, FindChildTextSkipsAChildThatDoesNotAnswer) {
+    StuckChild s;
+    s.parent = top;
+    HANDLE thread = CreateThread(nullptr, 0, StuckChildThread, &s, 0, nullptr);
+    ASSERT_NE(thread, nullptr);
+    ASSERT_TRUE(WaitPumping(s.created, 10000));
+    ASSERT_NE(s.child, nullptr);
+    // After the stuck one in enumeration order, with its class and id.
+    HWND answering = MakeChild(top, kChildClass, "応答あり", 401);
+    ASSERT_NE(answering, nullptr);
+
+    CWinInf inf = Fresh();
+    std::string text;
+    EXPECT_EQ(inf.FindChildText(kChildClass, 401, text), 1);
+    EXPECT_EQ(text, "応答あり");
 
     SetEvent(s.release);
     EXPECT_TRUE(WaitPumping(thread, 10000));
