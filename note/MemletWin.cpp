@@ -193,6 +193,10 @@ void CMemletWin::UpdateEditLook() {
 }
 
 void CMemletWin::StartTracking() {
+    // The pick bar to its side: the record sets the side after the first
+    // WM_SIZE, and a placement that keeps the window's size sends no other.
+    RECT client = GetClientRect();
+    Layout(client.right, client.bottom);
     // A target rect the record stored is kept: the first step then moves the
     // note as far as the target moved while the note was away.
     if (m_rectTarget.left == m_rectTarget.right && m_rectTarget.top == m_rectTarget.bottom &&

@@ -45,7 +45,8 @@ public:
     // from the members, and is painted again.
     void UpdateEditLook();
 
-    // After every value is in place: follow the target and start the timers.
+    // After every value is in place: lay out the pick bar and the text,
+    // follow the target and start the timers.
     void StartTracking();
     // The note's own alpha, with the colour key when the background is
     // transparent; SetOpaque drops the key and shows the note whole.

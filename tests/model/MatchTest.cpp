@@ -1,5 +1,8 @@
+// Matching a record's condition against the window list, on entries filled
+// by hand: no window is needed except for the child-window test.
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -8,270 +11,291 @@
 
 namespace {
 
-const char kTopClass[] = "CorvanaMatchTop";
-const char kPanelClass[] = "CorvanaMatchPanel";
-
-void RegisterClasses() {
-    static bool done = false;
-    if (done)
-        return;
-    for (const char* name : {kTopClass, kPanelClass}) {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = name;
-        RegisterClassA(&wc);
-    }
-    done = true;
-}
-
-HWND MakeChild(HWND parent, const char* cls, const std::string& text, int id, DWORD style = WS_VISIBLE) {
-    return CreateWindowExW(WS_EX_NOPARENTNOTIFY, ToWide(cls).c_str(), ToWide(text).c_str(), WS_CHILD | style, 0,
-                           0, 60, 20, parent, (HMENU)(INT_PTR)id, GetModuleHandleA(nullptr), nullptr);
-}
-
-CWinInf Entry(HWND h = nullptr) {
-    CWinInf w;
-    w.m_hWnd = h;
-    w.m_strTitle = "Document 1 - エディタ";
-    w.m_strProcessName = "EDITOR.EXE";
-    w.m_strPath = "C:\\Tools\\editor.exe";
-    return w;
-}
-
-// Every flag off: each case turns on what it tests.
-CObjData Condition() {
-    CObjData c;
-    c.m_nProcessFlag = c.m_nTitleFlag = c.m_nExtentFlag = 0;
-    c.m_strExePath = "unchanged";
-    return c;
-}
-
-}  // namespace
-
-TEST(IsMatch, ProgramAndTitle) {
-    struct Case {
-        const char* what;
-        int processFlag;
-        const char* exeName;
-        int titleFlag, full;
-        const char* title;
-        const char* part;
-        int expected;
-        const char* exePath;  // after the test
-    } cases[] = {
-        {"no condition", 0, "", 0, 1, "", "", 1, "unchanged"},
-        {"program", 1, "EDITOR.EXE", 0, 1, "", "", 1, "C:\\Tools\\editor.exe"},
-        {"program compares case-sensitively", 1, "editor.exe", 0, 1, "", "", 0, "unchanged"},
-        {"other program", 1, "EDITOR2.EXE", 0, 1, "", "", 0, "unchanged"},
-        {"path kept when the title fails", 1, "EDITOR.EXE", 1, 1, "Document 2 - エディタ", "", 0,
-         "C:\\Tools\\editor.exe"},
-        {"whole title", 0, "", 1, 1, "Document 1 - エディタ", "", 1, "unchanged"},
-        {"whole title, other case", 0, "", 1, 1, "document 1 - エディタ", "", 0, "unchanged"},
-        {"whole title, a part only", 0, "", 1, 1, "Document 1", "Document 1", 0, "unchanged"},
-        {"part of title", 0, "", 1, 0, "", "エディタ", 1, "unchanged"},
-        {"empty part", 0, "", 1, 0, "", "", 1, "unchanged"},
-        {"part, other case", 0, "", 1, 0, "", "document", 0, "unchanged"},
-        // "デ" is 0x83 0x66: "f" alone is its trail byte, not a character of the title.
-        {"part on a trail byte", 0, "", 1, 0, "", "f", 0, "unchanged"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        CObjData cond = Condition();
-        cond.m_nProcessFlag = c.processFlag;
-        cond.m_strExeName = c.exeName;
-        cond.m_nTitleFlag = c.titleFlag;
-        cond.m_nFull = c.full;
-        cond.m_strTitle = c.title;
-        cond.m_strPart = c.part;
-        CWinInf w = Entry();
-        EXPECT_EQ(cond.IsMatch(w), c.expected);
-        EXPECT_EQ(cond.m_strExePath, c.exePath);
-    }
-}
-
-// A top-level window with the children a child-window condition looks for.
-class ChildCondition : public testing::Test {
-protected:
-    void SetUp() override {
-        RegisterClasses();
-        top = CreateWindowExA(0, kTopClass, "Match test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 400, 300,
-                              nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-        ASSERT_NE(top, nullptr);
-        struct Child {
-            HWND parent;
-            const char* cls;
-            const char* text;
-            int id;
-            DWORD style;
-        } children[] = {
-            {top, "Edit", "最初の欄", 10, WS_VISIBLE},
-            {top, "Edit", "二番目", 10, WS_VISIBLE},
-            {top, "Edit", "隠れ", 20, 0},
-            {top, "Edit", "無効", 21, WS_VISIBLE | WS_DISABLED},
-            {top, "Edit", "", 22, WS_VISIBLE},
-            {top, "Button", "隠れ40", 40, 0},
-            {top, "Button", "見える40", 40, WS_VISIBLE},
-            {top, "Edit", "", 41, WS_VISIBLE},
-            {top, "Edit", "後の41", 41, WS_VISIBLE},
-            {top, "Static", "Abc アイ", 60, WS_VISIBLE},
-        };
-        for (const Child& c : children) {
-            HWND h = MakeChild(c.parent, c.cls, c.text, c.id, c.style);
-            ASSERT_NE(h, nullptr) << c.text;
-            if (!first)
-                first = h;
-        }
-        HWND panel = MakeChild(top, kPanelClass, "パネル", 30);
-        HWND hiddenPanel = MakeChild(top, kPanelClass, "隠れパネル", 50, 0);
-        ASSERT_TRUE(panel && hiddenPanel);
-        ASSERT_NE(MakeChild(panel, "Button", "孫ボタン", 31), nullptr);
-        ASSERT_NE(MakeChild(hiddenPanel, "Button", "親が隠れ", 51), nullptr);
-    }
-    void TearDown() override { DestroyWindow(top); }
-
-    CObjData Child(const char* cls, int id, int full, const char* text) {
-        CObjData c = Condition();
-        c.m_nExtentFlag = 1;
-        c.m_strExClass = cls;
-        c.m_nExCtlId = id;
-        c.m_nExFullFlag = full;
-        (full ? c.m_strExText : c.m_strExPart) = text;
-        return c;
-    }
-
-    HWND top = nullptr;
-    HWND first = nullptr;  // "最初の欄"
-};
-
-TEST_F(ChildCondition, FirstListedChildOfClassAndIdDecides) {
-    struct Case {
-        const char* cls;
-        int id, full;
-        const char* text;
-        int expected;
-    } cases[] = {
-        {"Edit", 10, 1, "最初の欄", 1},
-        {"Edit", 10, 1, "二番目", 0},  // the first of the two decides
-        {"Edit", 10, 0, "最初", 1},
-        {"Edit", 10, 0, "", 1},
-        {"Edit", 10, 0, "二番", 0},
-        {"Edit", 10, 1, "最初", 0},
-        {"edit", 10, 0, "", 0},  // the class compares case-sensitively
-        {"Edi", 10, 0, "", 0},
-        {"Button", 10, 0, "", 0},
-        {"Edit", 99, 0, "", 0},
-        {"Edit", 20, 0, "", 0},  // hidden
-        {"Edit", 21, 0, "", 0},  // disabled
-        {"Edit", 22, 0, "", 0},  // no text
-        {"Edit", 22, 1, "", 0},
-        {"Button", 40, 1, "見える40", 1},  // the hidden one before it is not listed
-        {"Edit", 41, 1, "後の41", 1},      // nor the one without text
-        {kPanelClass, 30, 1, "パネル", 1},
-        {"Button", 31, 1, "孫ボタン", 1},  // a grandchild
-        {"Button", 51, 0, "", 0},          // visible, but its parent is hidden
-        {"Static", 60, 1, "Abc アイ", 1},
-        {"Static", 60, 1, "abc アイ", 0},
-        {"Static", 60, 0, "bc", 1},
-        {"Static", 60, 0, "B", 0},
-        {"Static", 60, 0, "C", 0},  // "イ" is 0x83 0x43: "C" only as its trail byte
-        {"Static", 60, 0, "イ", 1},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.cls) + " " + std::to_string(c.id) + " " + c.text);
-        CObjData cond = Child(c.cls, c.id, c.full, c.text);
-        CWinInf w = Entry(top);
-        EXPECT_EQ(cond.IsMatch(w), c.expected);
-    }
-}
-
-TEST_F(ChildCondition, TestedAfterProgramAndTitle) {
-    CObjData cond = Child("Edit", 10, 1, "最初の欄");
-    cond.m_nProcessFlag = 1;
-    cond.m_strExeName = "EDITOR.EXE";
-    cond.m_nTitleFlag = 1;
-    cond.m_strTitle = "Document 1 - エディタ";
-    CWinInf w = Entry(top);
-    EXPECT_EQ(cond.IsMatch(w), 1);
-    cond.m_strTitle = "Document 2 - エディタ";
-    EXPECT_EQ(cond.IsMatch(w), 0);
-}
-
-TEST_F(ChildCondition, ChildrenAreReadOncePerEntry) {
-    HWND edit = first;
-    CObjData before = Child("Edit", 10, 1, "最初の欄");
-    CObjData after = Child("Edit", 10, 1, "書き換え");
-    CObjData later = Child("Button", 70, 1, "後から");
-    CWinInf w = Entry(top);
-    ASSERT_EQ(before.IsMatch(w), 1);
-
-    SetWindowTextW(edit, ToWide("書き換え").c_str());
-    ASSERT_NE(MakeChild(top, "Button", "後から", 70), nullptr);
-    // The same entry keeps what it read; the next tick's entry reads again.
-    EXPECT_EQ(before.IsMatch(w), 1);
-    EXPECT_EQ(after.IsMatch(w), 0);
-    EXPECT_EQ(later.IsMatch(w), 0);
-    CWinInf next = Entry(top);
-    EXPECT_EQ(before.IsMatch(next), 0);
-    EXPECT_EQ(after.IsMatch(next), 1);
-    EXPECT_EQ(later.IsMatch(next), 1);
-}
-
-TEST_F(ChildCondition, GoneWindowMatchesNothing) {
-    CObjData cond = Child("Edit", 10, 0, "");
-    CWinInf w = Entry(top);
-    DestroyWindow(top);
-    top = nullptr;
-    EXPECT_EQ(cond.IsMatch(w), 0);
-    CWinInf none = Entry(nullptr);
-    EXPECT_EQ(cond.IsMatch(none), 0);
-}
-
-// Records which window a matching step attached to or lost.
-class CRecorder : public CObjData {
+// A record that tells what the matching step asked of it.
+class Recorder : public CObjData {
 public:
     void OnMatch(HWND target) override { matched.push_back(target); }
-    void OnLost() override { lost++; }
+    void OnLost() override {
+        lost++;
+        CObjData::OnLost();
+    }
     std::vector<HWND> matched;
     int lost = 0;
 };
 
-TEST(FindMatch, AttachKeepOrLose) {
-    HWND a = (HWND)0x1010, b = (HWND)0x2020, c = (HWND)0x3030;
-    auto list = [&](std::vector<std::pair<HWND, const char*>> entries) {
-        std::vector<CWinInf> windows;
-        for (auto& [h, title] : entries) {
-            CWinInf w = Entry(h);
-            w.m_strTitle = title;
-            windows.push_back(w);
+const HWND kDesktop = (HWND)0x10, kFirst = (HWND)0x20, kSecond = (HWND)0x30, kThird = (HWND)0x40;
+
+CChildWinInf Child(const std::string& cls, int id, const std::string& text) {
+    CChildWinInf c;
+    c.m_strClass = cls;
+    c.m_nCtlId = id;
+    c.m_strText = text;
+    return c;
+}
+
+// An entry whose children are already listed.
+CWinInf Entry(HWND h, const std::string& title, const std::string& process = "APP.EXE",
+              std::vector<CChildWinInf> children = {}) {
+    CWinInf w;
+    w.m_hWnd = h;
+    w.m_strTitle = title;
+    w.m_strProcessName = process;
+    w.m_strPath = "C:\\" + process;
+    w.m_bEnumChild = 1;
+    w.m_ChildList = std::move(children);
+    return w;
+}
+
+// Program APP.EXE, title "メモ帳 - 無題" or a part "無題", child Edit 15 with
+// the text "本文" or a part "本"; which tests count is up to the flags.
+Recorder Condition(int process, int title, int full, int extent, int exFull) {
+    Recorder r;
+    r.m_nProcessFlag = process;
+    r.m_nTitleFlag = title;
+    r.m_nFull = full;
+    r.m_nExtentFlag = extent;
+    r.m_nExFullFlag = exFull;
+    r.m_strExeName = "APP.EXE";
+    r.m_strTitle = "メモ帳 - 無題";
+    r.m_strPart = "無題";
+    r.m_strExClass = "Edit";
+    r.m_nExCtlId = 15;
+    r.m_strExText = "本文";
+    r.m_strExPart = "本";
+    r.m_strExePath = "before";
+    return r;
+}
+
+TEST(IsMatch, EveryCombinationOfTheFlags) {
+    // The title as a whole, with the part only, without either.
+    const char* titles[] = {"メモ帳 - 無題", "無題 - 別", "メモ帳"};
+    // No child of that class and id (one of each differs), its text whole,
+    // with the part only, without either.
+    const std::vector<CChildWinInf> children[] = {
+        {Child("Edit", 16, "本文"), Child("Static", 15, "本文")},
+        {Child("Static", 15, "x"), Child("Edit", 15, "本文")},
+        {Child("Edit", 15, "本当")},
+        {Child("Edit", 15, "文書")},
+    };
+    for (int flags = 0; flags < 32; flags++) {
+        int pf = flags & 1, tf = (flags >> 1) & 1, full = (flags >> 2) & 1, ef = (flags >> 3) & 1,
+            exFull = (flags >> 4) & 1;
+        for (bool sameProgram : {true, false}) {
+            for (int t = 0; t < 3; t++) {
+                for (int c = 0; c < 4; c++) {
+                    SCOPED_TRACE(testing::Message() << "flags " << pf << tf << full << ef << exFull << " program "
+                                                    << sameProgram << " title " << t << " child " << c);
+                    Recorder r = Condition(pf, tf, full, ef, exFull);
+                    CWinInf w = Entry(kFirst, titles[t], sameProgram ? "APP.EXE" : "OTHER.EXE", children[c]);
+                    bool programOk = !pf || sameProgram;
+                    bool titleOk = !tf || (full ? t == 0 : t <= 1);
+                    bool childOk = !ef || (c != 0 && (exFull ? c == 1 : c <= 2));
+                    EXPECT_EQ(programOk && titleOk && childOk ? 1 : 0, r.IsMatch(w));
+                    // The path of a program that matched is kept whatever follows.
+                    EXPECT_EQ(pf && sameProgram ? w.m_strPath : "before", r.m_strExePath);
+                }
+            }
         }
-        return windows;
-    };
-    struct Case {
-        const char* what;
-        int attached;
-        HWND target;
-        std::vector<CWinInf> windows;
-        std::vector<HWND> matched;
-        int lost;
-    } cases[] = {
-        {"detached: the first match", 0, nullptr, list({{a, "x"}, {b, "メモ"}, {c, "メモ"}}), {b}, 0},
-        {"detached: none", 0, nullptr, list({{a, "x"}, {b, "y"}}), {}, 0},
-        {"attached: kept while it matches", 1, c, list({{b, "メモ"}, {c, "メモ"}}), {}, 0},
-        {"attached: its window no longer matches", 1, c, list({{b, "メモ"}, {c, "y"}}), {}, 1},
-        {"attached: its window is not listed", 1, c, list({{a, "メモ"}, {b, "メモ"}}), {}, 1},
-        {"any other state: nothing", 2, c, list({{a, "メモ"}}), {}, 0},
-    };
-    for (Case& k : cases) {
-        SCOPED_TRACE(k.what);
-        CRecorder r;
-        r.m_nProcessFlag = r.m_nExtentFlag = 0;
-        r.m_nTitleFlag = 1;
-        r.m_strTitle = "メモ";
-        r.m_bAttached = k.attached;
-        r.m_hWndTarget = k.target;
-        r.FindMatch(k.windows);
-        EXPECT_EQ(r.matched, k.matched);
-        EXPECT_EQ(r.lost, k.lost);
     }
 }
+
+// Whole texts and parts, the window title and the child's text alike.
+TEST(IsMatch, WholeTextsAndParts) {
+    struct Case {
+        int full;
+        const char *whole, *part, *text;
+        int expected;
+    } cases[] = {
+        {1, "メモ帳 - 無題", "", "メモ帳 - 無題", 1},
+        {1, "メモ帳 - 無題", "", "メモ帳 - 無題 ", 0},
+        {1, "Notepad", "", "notepad", 0},  // case counts
+        {1, "", "", "", 1},
+        {1, "", "", "x", 0},
+        {2, "x", "", "x", 1},  // any FULL but 0 asks for the whole text
+        {2, "x", "", "xy", 0},
+        {0, "全く別", "無題", "メモ帳 - 無題", 1},  // the whole text is not asked for
+        {0, "", "", "", 1},                          // an empty part is in every text
+        {0, "", "", "何でも", 1},
+        {0, "", "無題", "無", 0},
+        {0, "", "notepad", "Notepad", 0},
+        {0, "", "モ帳", "メモ帳", 1},
+        {0, "", "＜", "メモ帳", 0},  // ＜ is 81 83, across メ (83 81) and モ (83 82)
+        {0, "", "\\", "表示", 0},    // 表 is 95 5C
+        {0, "", "\\", "表示\\", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.full << " [" << c.whole << "] [" << c.part << "] [" << c.text << "]");
+        Recorder title = Condition(0, 1, c.full, 0, 1);
+        title.m_strTitle = c.whole;
+        title.m_strPart = c.part;
+        CWinInf titled = Entry(kFirst, c.text);
+        EXPECT_EQ(c.expected, title.IsMatch(titled));
+
+        Recorder child = Condition(0, 0, 1, 1, c.full);
+        child.m_strExText = c.whole;
+        child.m_strExPart = c.part;
+        CWinInf parent = Entry(kFirst, "", "APP.EXE", {Child("Edit", 15, c.text)});
+        EXPECT_EQ(c.expected, child.IsMatch(parent));
+    }
+}
+
+TEST(IsMatch, ProgramNamesCompareByteForByte) {
+    struct Case {
+        const char *exeName, *process;
+        int expected;
+    } cases[] = {
+        {"APP.EXE", "APP.EXE", 1}, {"APP.EXE", "app.exe", 0}, {"APP.EXE", "APP.EX", 0},
+        {"メモ.EXE", "メモ.EXE", 1}, {"", "", 1},            {"", "APP.EXE", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.exeName << " / " << c.process);
+        Recorder r = Condition(1, 0, 1, 0, 1);
+        r.m_strExeName = c.exeName;
+        CWinInf w = Entry(kFirst, "", c.process);
+        EXPECT_EQ(c.expected, r.IsMatch(w));
+        EXPECT_EQ(c.expected ? w.m_strPath : "before", r.m_strExePath);
+    }
+}
+
+std::vector<CWinInf> List(std::vector<CWinInf> entries) {
+    std::vector<CWinInf> list{Entry(kDesktop, "DESKTOP", "DESKTOP")};
+    for (CWinInf& e : entries)
+        list.push_back(std::move(e));
+    return list;
+}
+
+TEST(FindMatch, WithoutConditionsTheDesktopEntryMatches) {
+    Recorder r = Condition(0, 0, 1, 0, 1);
+    std::vector<CWinInf> list = List({Entry(kFirst, "メモ帳 - 無題")});
+    r.FindMatch(list);
+    EXPECT_EQ(std::vector<HWND>{kDesktop}, r.matched);
+}
+
+TEST(FindMatch, DetachedRecordTakesTheFirstMatchingEntry) {
+    Recorder r = Condition(1, 1, 1, 0, 1);
+    r.m_tAcsDate = 1000;
+    std::vector<CWinInf> list =
+        List({Entry(kFirst, "別"), Entry(kSecond, "メモ帳 - 無題"), Entry(kThird, "メモ帳 - 無題")});
+    r.FindMatch(list);
+    EXPECT_EQ(std::vector<HWND>{kSecond}, r.matched);
+
+    Recorder none = Condition(1, 1, 1, 0, 1);
+    none.m_tAcsDate = 1000;
+    std::vector<CWinInf> others = List({Entry(kFirst, "別"), Entry(kSecond, "メモ帳 - 無題", "OTHER.EXE")});
+    none.FindMatch(others);
+    EXPECT_TRUE(none.matched.empty());
+    EXPECT_EQ(0, r.lost + none.lost);
+    EXPECT_EQ(1000, r.m_tAcsDate);
+    EXPECT_EQ(1000, none.m_tAcsDate);
+}
+
+TEST(FindMatch, AttachedRecordKeepsItsWindowWhileItMatches) {
+    Recorder r = Condition(1, 1, 1, 0, 1);
+    r.m_bAttached = 1;
+    r.m_hWndTarget = kThird;
+    r.m_tAcsDate = 1000;
+    // Another matching window comes first.
+    std::vector<CWinInf> list = List({Entry(kSecond, "メモ帳 - 無題"), Entry(kThird, "メモ帳 - 無題")});
+    r.FindMatch(list);
+    EXPECT_TRUE(r.matched.empty());
+    EXPECT_EQ(0, r.lost);
+    EXPECT_EQ(1000, r.m_tAcsDate);
+    EXPECT_EQ(kThird, r.m_hWndTarget);
+}
+
+TEST(FindMatch, AttachedRecordIsLostWhenItsWindowIsGoneOrNoLongerMatches) {
+    const std::vector<CWinInf> lists[] = {
+        List({Entry(kSecond, "メモ帳 - 無題")}),                           // gone
+        List({Entry(kSecond, "メモ帳 - 無題"), Entry(kThird, "メモ帳 - 別")}),  // its title changed
+        List({Entry(kThird, "メモ帳 - 無題", "OTHER.EXE")}),
+    };
+    for (const std::vector<CWinInf>& l : lists) {
+        std::vector<CWinInf> list = l;
+        Recorder r = Condition(1, 1, 1, 0, 1);
+        r.m_bAttached = 1;
+        r.m_hWndTarget = kThird;
+        r.m_tAcsDate = 1000;
+        int64_t before = _time64(nullptr);
+        r.FindMatch(list);
+        EXPECT_EQ(1, r.lost);
+        EXPECT_TRUE(r.matched.empty());
+        EXPECT_GE(r.m_tAcsDate, before);
+        EXPECT_LE(r.m_tAcsDate, _time64(nullptr));
+    }
+}
+
+TEST(FindMatch, OtherAttachedValuesDoNothing) {
+    for (int attached : {2, -1}) {
+        for (HWND target : {kSecond, (HWND)0x99}) {
+            SCOPED_TRACE(testing::Message() << attached << " " << target);
+            Recorder r = Condition(0, 0, 1, 0, 1);
+            r.m_bAttached = attached;
+            r.m_hWndTarget = target;
+            r.m_tAcsDate = 1000;
+            std::vector<CWinInf> list = List({Entry(kSecond, "メモ帳 - 無題")});
+            r.FindMatch(list);
+            EXPECT_TRUE(r.matched.empty());
+            EXPECT_EQ(0, r.lost);
+            EXPECT_EQ(1000, r.m_tAcsDate);
+        }
+    }
+}
+
+TEST(FindMatch, OnlyAnAttachedRecordIsStampedWhenLost) {
+    CObjData detached;
+    detached.m_tAcsDate = 1000;
+    detached.OnLost();
+    EXPECT_EQ(1000, detached.m_tAcsDate);
+    CObjData attached;
+    attached.m_bAttached = 1;
+    attached.m_tAcsDate = 1000;
+    attached.OnLost();
+    EXPECT_GT(attached.m_tAcsDate, 1000);
+    // The base record neither opens nor closes anything.
+    attached.OnMatch(kFirst);
+    EXPECT_EQ(1, attached.m_bAttached);
+}
+
+// A window of the test with a child and a grandchild control.
+class ChildCondition : public testing::Test {
+protected:
+    void SetUp() override {
+        HINSTANCE inst = GetModuleHandleW(nullptr);
+        top = CreateWindowExW(0, L"Static", L"親", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 300, 200, nullptr,
+                              nullptr, inst, nullptr);
+        ASSERT_NE(top, nullptr);
+        HWND middle = CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE, 0, 0, 200, 100, top,
+                                      (HMENU)1, inst, nullptr);
+        grand = CreateWindowExW(0, L"Edit", ToWide("本文です").c_str(), WS_CHILD | WS_VISIBLE, 0, 0, 100, 20,
+                                middle, (HMENU)15, inst, nullptr);
+        ASSERT_TRUE(middle && grand);
+    }
+    void TearDown() override { DestroyWindow(top); }
+    HWND top = nullptr, grand = nullptr;
+};
+
+TEST_F(ChildCondition, MatchesThroughAGrandchildEnumeratedOncePerEntry) {
+    Recorder r = Condition(1, 0, 1, 1, 0);
+    r.m_strExPart = "文で";
+    CWinInf entry;
+    entry.m_hWnd = top;
+    entry.m_strProcessName = "APP.EXE";
+    std::vector<CWinInf> list{entry};
+    r.FindMatch(list);
+    EXPECT_EQ(std::vector<HWND>{top}, r.matched);
+    EXPECT_EQ(1, list[0].m_bEnumChild);
+
+    // The entry keeps what it listed; a fresh entry reads the new text.
+    SetWindowTextW(grand, L"other");
+    EXPECT_EQ(1, r.IsMatch(list[0]));
+    CWinInf fresh = entry;
+    EXPECT_EQ(0, r.IsMatch(fresh));
+    // Without the child test nothing is enumerated.
+    CWinInf untouched = entry;
+    Recorder plain = Condition(1, 0, 1, 0, 1);
+    EXPECT_EQ(1, plain.IsMatch(untouched));
+    EXPECT_EQ(0, untouched.m_bEnumChild);
+    EXPECT_TRUE(untouched.m_ChildList.empty());
+}
+
+}  // namespace

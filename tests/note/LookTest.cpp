@@ -132,4 +132,38 @@ TEST(MemletGeometry, OffsetKeepsTheSizeAndNeverOverflows) {
     EXPECT_EQ((RECT{101, 101, 101, 101}), inverted);
 }
 
+TEST(MemletGeometry, CentreTruncatesTowardZero) {
+    struct Case {
+        RECT around;
+        SIZE size;
+        RECT expected;
+    } cases[] = {
+        {{100, 100, 700, 500}, {200, 60}, {300, 270, 500, 330}},
+        {{0, 0, 101, 51}, {201, 61}, {-50, -5, 151, 56}},        // 50 - 100, 25 - 30
+        {{-200, -150, 101, 51}, {201, 61}, {-149, -79, 52, -18}},  // -49 - 100, -49 - 30
+        {{-3, -3, 0, 0}, {1, 1}, {-1, -1, 0, 0}},
+        {{INT_MAX - 10, INT_MIN, INT_MAX, INT_MIN + 10}, {20, 20}, {INT_MAX / 2, -(INT_MAX / 2), INT_MAX / 2 + 20,
+                                                                     -(INT_MAX / 2) + 20}},
+        {{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, {20, 20}, {-10, -10, 10, 10}},  // the sum in 64 bits
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.expected, CenterIn(c.around, c.size)) << c.around;
+}
+
+TEST(MemletGeometry, KeepInsideMovesTheRightAndBottomEdgesInFirst) {
+    const RECT area{0, 0, 1280, 770};
+    struct Case {
+        RECT r, expected;
+    } cases[] = {
+        {{100, 100, 300, 160}, {100, 100, 300, 160}},
+        {{1200, 750, 1400, 810}, {1080, 710, 1280, 770}},
+        {{-50, -20, 150, 40}, {0, 0, 200, 60}},
+        {{-100, 900, 1500, 1000}, {0, 670, 1600, 770}},  // wider than the area: its left edge in it
+        {{-100, -100, 100, 2000}, {0, 0, 200, 2100}},    // higher than the area: its top edge in it
+        {{INT_MAX - 10, INT_MIN, INT_MAX, INT_MIN + 10}, {1270, 0, 1280, 10}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.expected, KeepInside(c.r, area)) << c.r;
+}
+
 }  // namespace
