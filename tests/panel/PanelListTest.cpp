@@ -1,0 +1,289 @@
+// The panel's construction and its list view 1002: columns, rows, dates,
+// the count, the selection across a refill, the listener and the shared
+// image list.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/OsVersion.h"
+#include "framework/Text.h"
+#include "note/MemletWin.h"
+#include "panel/Hub.h"
+#include "panel/PanelFixture.h"
+#include "res/resource.h"
+
+namespace {
+
+TEST(PanelConstruction, PublishesItsLimitsAndItselfWithTheDefaults) {
+    auto* panel = new CControlDlg;
+    EXPECT_EQ(g_pPropatyData, static_cast<CPropatyData*>(panel));
+    EXPECT_EQ(g_pControlDlg, panel);
+    EXPECT_EQ(50, g_pPropatyData->m_nMinWidth);
+    EXPECT_EQ(20, g_pPropatyData->m_nMinHeight);
+    EXPECT_EQ(600, g_pPropatyData->m_nMaxWidth);
+    EXPECT_EQ(400, g_pPropatyData->m_nMaxHeight);
+    EXPECT_EQ(8u, panel->m_nHkPastModifiers);
+    EXPECT_EQ(83u, panel->m_nHkPastKey);
+    EXPECT_EQ(8u, panel->m_nHkPastDtModifiers);
+    EXPECT_EQ(86u, panel->m_nHkPastDtKey);
+    EXPECT_EQ(50, panel->m_nPosInterval);
+    EXPECT_EQ(0, panel->m_bInit);
+    EXPECT_EQ(0, panel->m_nSaveTiming);
+    EXPECT_EQ(0, panel->m_nListMode);
+    EXPECT_EQ(0, panel->m_bRefreshListener);
+    EXPECT_EQ(0, panel->m_bPastBusy + panel->m_bPastDtBusy);
+    EXPECT_EQ(nullptr, panel->m_hWnd);  // no window before the main window creates it
+    delete panel;
+    EXPECT_EQ(nullptr, g_pPropatyData);
+    EXPECT_EQ(nullptr, g_pControlDlg);
+}
+
+class PanelListTest : public PanelTest {
+protected:
+    HWND List() const { return m_panel.GetDlgItem(IDC_LIST_DATA); }
+    int Rows() const { return (int)SendMessageW(List(), LVM_GETITEMCOUNT, 0, 0); }
+    std::string Cell(int row, int column) const { return m_panel.m_ListCtrl.GetItemText(row, column); }
+    int Image(int row) const {
+        LVITEMW it{};
+        it.mask = LVIF_IMAGE;
+        it.iItem = row;
+        SendMessageW(List(), LVM_GETITEMW, 0, (LPARAM)&it);
+        return it.iImage;
+    }
+    int Selected() const { return (int)SendMessageW(List(), LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED); }
+    void Select(int row) {
+        m_panel.m_ListCtrl.SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        m_panel.m_ListCtrl.SetSelectionMark(row);
+    }
+    std::string Count() const { return m_panel.GetDlgText(IDC_STATIC_COUNT); }
+    void Fill(int n) {
+        m_panel.m_MemletList.clear();
+        for (int i = 0; i < n; i++)
+            m_panel.m_MemletList.push_back(NoteFor("行" + std::to_string(i)));
+        m_panel.UpdateList();
+    }
+};
+
+TEST_F(PanelListTest, FiveColumnsWithTheirWidthsAndTexts) {
+    struct Column {
+        const char* text;
+        int width;
+    } expected[] = {{"ProgramName", 110}, {"WindowTitle/付箋Text", 300}, {"最終参照", 120}, {"作成", 110}, {"  ", 10}};
+    HWND header = (HWND)SendMessageW(List(), LVM_GETHEADER, 0, 0);
+    ASSERT_EQ(5, (int)SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < 5; i++) {
+        wchar_t text[64] = {};
+        LVCOLUMNW col{};
+        col.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+        col.pszText = text;
+        col.cchTextMax = 64;
+        ASSERT_TRUE(SendMessageW(List(), LVM_GETCOLUMNW, i, (LPARAM)&col)) << i;
+        EXPECT_EQ(FromWide(text), expected[i].text) << i;
+        EXPECT_EQ(col.cx, expected[i].width) << i;
+        EXPECT_EQ(col.fmt & LVCFMT_JUSTIFYMASK, LVCFMT_LEFT) << i;
+    }
+}
+
+TEST_F(PanelListTest, ReportViewOfOneSelectionSharingTheCachesImages) {
+    DWORD style = (DWORD)GetWindowLongW(List(), GWL_STYLE);
+    EXPECT_EQ(style & LVS_TYPEMASK, (DWORD)LVS_REPORT);
+    EXPECT_TRUE(style & LVS_SINGLESEL);
+    EXPECT_TRUE(style & LVS_SHOWSELALWAYS);
+    EXPECT_TRUE(style & LVS_SHAREIMAGELISTS);
+    DWORD ex = m_panel.m_ListCtrl.GetExtendedStyle();
+    EXPECT_TRUE(ex & LVS_EX_FULLROWSELECT);
+    EXPECT_EQ((ex & LVS_EX_GRIDLINES) != 0, IsVistaOrLater() != 0);
+    EXPECT_EQ((HIMAGELIST)SendMessageW(List(), LVM_GETIMAGELIST, LVSIL_SMALL, 0), m_panel.m_ImageList.GetImageList());
+    // The centring buttons wait for a selection.
+    EXPECT_FALSE(IsWindowEnabled(m_panel.GetDlgItem(IDC_BUTTON_WINDOWCENTER)));
+    EXPECT_FALSE(IsWindowEnabled(m_panel.GetDlgItem(IDC_BUTTON_MONITORCENTER)));
+}
+
+TEST_F(PanelListTest, TheImagesOutliveTheListView) {
+    CMemletData d = NoteFor("的");
+    d.m_strExePath = Targets().Path();
+    m_panel.m_MemletList = {d};
+    m_panel.UpdateList();
+    HIMAGELIST images = m_panel.m_ImageList.GetImageList();
+    int count = ImageList_GetImageCount(images);
+    ASSERT_GE(count, 1);
+    m_panel.DestroyWindow();
+    EXPECT_EQ(count, ImageList_GetImageCount(images));
+}
+
+TEST_F(PanelListTest, EmptyListShowsNoRowsAndCountZero) {
+    EXPECT_EQ(0, Rows());
+    EXPECT_EQ("現在：0 枚", Count());
+}
+
+TEST_F(PanelListTest, ProgramNameOnlyWithTheProcessConditionWithItsIcon) {
+    CMemletData on = NoteFor("一");
+    on.m_strExePath = Targets().Path();
+    CMemletData off = on;
+    off.m_nProcessFlag = 0;
+    CMemletData desktop = NoteFor("DESKTOP");
+    desktop.m_strExeName = desktop.m_strExePath = "DESKTOP";
+    m_panel.m_MemletList = {on, off, desktop};
+    m_panel.UpdateList();
+    ASSERT_EQ(3, Rows());
+    EXPECT_EQ(kTargetsExeName, Cell(0, 0));
+    EXPECT_EQ("", Cell(1, 0));
+    EXPECT_EQ("DESKTOP", Cell(2, 0));
+    // The same path gives the same image, another path another one.
+    int program = m_panel.m_ImageList.GetIconIndex(Targets().Path());
+    int desk = m_panel.m_ImageList.GetIconIndex("DESKTOP");
+    ASSERT_GE(program, 0);
+    ASSERT_GE(desk, 0);
+    EXPECT_NE(program, desk);
+    EXPECT_EQ(program, Image(0));
+    EXPECT_EQ(program, Image(1));
+    EXPECT_EQ(desk, Image(2));
+    EXPECT_EQ("", Cell(0, 4));
+}
+
+TEST_F(PanelListTest, SecondColumnInTitleMode) {
+    struct Case {
+        int titleFlag, full;
+        const char* shown;
+    } cases[] = {{1, 1, "題名全体"}, {1, 0, "部分"}, {0, 1, ""}, {0, 0, ""}};
+    m_panel.m_MemletList.clear();
+    for (const Case& c : cases) {
+        CMemletData d = NoteFor("題名全体");
+        d.m_strPart = "部分";
+        d.m_nTitleFlag = c.titleFlag;
+        d.m_nFull = c.full;
+        d.m_strText = "本文";
+        m_panel.m_MemletList.push_back(d);
+    }
+    m_panel.UpdateList();
+    for (int i = 0; i < 4; i++)
+        EXPECT_EQ(cases[i].shown, Cell(i, 1)) << "TITLEFLAG " << cases[i].titleFlag << " FULL " << cases[i].full;
+}
+
+TEST_F(PanelListTest, TextModeShowsTheLiveTextOfOpenNotesAndTheStoredTextOfOthers) {
+    HWND w = Target("本文の的");
+    CMemletData open = NoteFor("本文の的");
+    open.m_strText = "保存の本文";
+    CMemletData closed = NoteFor("どこにもない窓");
+    closed.m_strText = "閉じた本文";
+    m_panel.m_MemletList = {open, closed};
+    Tick();
+    ASSERT_NE(nullptr, m_panel.m_MemletList[0].m_pMemletWin);
+    EXPECT_EQ(w, m_panel.m_MemletList[0].m_hWndTarget);
+    m_panel.m_MemletList[0].m_pMemletWin->setText("生きた本文");
+
+    EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(m_panel.m_hWnd, IDC_RADIO_TITLE));
+    EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(m_panel.m_hWnd, IDC_RADIO_TEXT));
+    // The radio button as the user clicks it.
+    SendMessageW(m_panel.GetDlgItem(IDC_RADIO_TEXT), BM_CLICK, 0, 0);
+    EXPECT_EQ(1, m_panel.m_nListMode);
+    EXPECT_EQ("生きた本文", Cell(0, 1));
+    EXPECT_EQ("閉じた本文", Cell(1, 1));
+    EXPECT_EQ("保存の本文", m_panel.m_MemletList[0].m_strText);  // only shown, not taken
+
+    SendMessageW(m_panel.GetDlgItem(IDC_RADIO_TITLE), BM_CLICK, 0, 0);
+    EXPECT_EQ(0, m_panel.m_nListMode);
+    EXPECT_EQ("本文の的", Cell(0, 1));
+    EXPECT_EQ("どこにもない窓", Cell(1, 1));
+}
+
+TEST_F(PanelListTest, DatesInLocalTimeWithTheMonthPaddedByABlank) {
+    CMemletData a = NoteFor("日付");
+    a.m_tAcsDate = LocalTime(2025, 12, 31, 23, 59);
+    a.m_tGenDate = LocalTime(2026, 1, 5, 7, 8);
+    CMemletData b = a;
+    b.m_tAcsDate = LocalTime(2026, 9, 30, 0, 0);
+    b.m_tGenDate = LocalTime(2024, 10, 1, 12, 3);
+    // Times that have no local form.
+    CMemletData bad = a;
+    bad.m_tAcsDate = -1;
+    bad.m_tGenDate = (int64_t)1 << 60;
+    m_panel.m_MemletList = {a, b, bad};
+    m_panel.UpdateList();
+    EXPECT_EQ("2025/12/31 23:59", Cell(0, 2));
+    EXPECT_EQ("2026/ 1/05 07:08", Cell(0, 3));
+    EXPECT_EQ("2026/ 9/30 00:00", Cell(1, 2));
+    EXPECT_EQ("2024/10/01 12:03", Cell(1, 3));
+    EXPECT_EQ("0000/ 0/00 -1:-1", Cell(2, 2));
+    EXPECT_EQ("0000/ 0/00 -1:-1", Cell(2, 3));
+}
+
+TEST_F(PanelListTest, CountOfRecords) {
+    Fill(3);
+    EXPECT_EQ(3, Rows());
+    EXPECT_EQ("現在：3 枚", Count());
+    Fill(12);
+    EXPECT_EQ("現在：12 枚", Count());
+}
+
+TEST_F(PanelListTest, SelectedRowKeptAcrossARefill) {
+    Fill(5);
+    Select(2);
+    ASSERT_EQ(2, Selected());
+    m_panel.UpdateList();
+    EXPECT_EQ(2, Selected());
+    EXPECT_EQ(2, m_panel.m_ListCtrl.GetSelectionMark());
+    // The row, not the record: another record at that row stays selected.
+    m_panel.m_MemletList.erase(m_panel.m_MemletList.begin());
+    m_panel.UpdateList();
+    EXPECT_EQ(2, Selected());
+    EXPECT_EQ("行3", Cell(2, 1));
+}
+
+TEST_F(PanelListTest, SelectionPastTheEndIsDropped) {
+    Fill(5);
+    Select(4);
+    m_panel.m_MemletList.pop_back();
+    m_panel.UpdateList();
+    EXPECT_EQ(4, Rows());
+    EXPECT_EQ(-1, Selected());
+    // Commands act on the mark: it must not name a row that is gone.
+    EXPECT_EQ(-1, m_panel.m_ListCtrl.GetSelectionMark());
+    m_panel.m_MemletList.clear();
+    Select(0);
+    Fill(0);
+    EXPECT_EQ(-1, Selected());
+    EXPECT_EQ(-1, m_panel.m_ListCtrl.GetSelectionMark());
+}
+
+TEST_F(PanelListTest, NothingSelectedStaysUnselected) {
+    Fill(3);
+    m_panel.UpdateList();
+    EXPECT_EQ(-1, Selected());
+}
+
+TEST_F(PanelListTest, ListenerHearsOfEveryRefillByPost) {
+    CWnd listener;
+    CWnd::CreateArgs args;
+    args.title = "検索パネルの代わり";
+    ASSERT_TRUE(listener.Create(args));
+    const UINT message = RegisterWindowMessageA("WM_SERCH_UPDATE");
+    auto posted = [&] {
+        int n = 0;
+        MSG msg;
+        while (PeekMessageW(&msg, listener.m_hWnd, message, message, PM_REMOVE)) {
+            EXPECT_EQ(0u, msg.wParam);
+            EXPECT_EQ(0, msg.lParam);
+            n++;
+        }
+        return n;
+    };
+    m_panel.UpdateList();
+    EXPECT_EQ(0, posted());  // nobody asked yet
+
+    m_panel.m_bRefreshListener = 1;
+    m_panel.m_nRefreshMessage = message;
+    m_panel.m_hWndRefreshListener = listener.m_hWnd;
+    m_panel.UpdateList();
+    EXPECT_EQ(1, posted());
+    m_panel.PasteToDesktop(0);  // a paste refills the list too
+    EXPECT_EQ(1, posted());
+
+    m_panel.m_bRefreshListener = 0;
+    m_panel.UpdateList();
+    EXPECT_EQ(0, posted());
+    listener.DestroyWindow();
+}
+
+}  // namespace
