@@ -49,7 +49,7 @@ CObjData Condition() {
 
 }  // namespace
 
-TEST(IsMatch, ProgramAndTitle) {
+TEST(ListedMatch, ProgramAndTitle) {
     struct Case {
         const char* what;
         int processFlag;
@@ -91,7 +91,7 @@ TEST(IsMatch, ProgramAndTitle) {
 }
 
 // A top-level window with the children a child-window condition looks for.
-class ChildCondition : public testing::Test {
+class ChildListing : public testing::Test {
 protected:
     void SetUp() override {
         RegisterClasses();
@@ -144,7 +144,7 @@ protected:
     HWND first = nullptr;  // "最初の欄"
 };
 
-TEST_F(ChildCondition, FirstListedChildOfClassAndIdDecides) {
+TEST_F(ChildListing, FirstListedChildOfClassAndIdDecides) {
     struct Case {
         const char* cls;
         int id, full;
@@ -185,7 +185,7 @@ TEST_F(ChildCondition, FirstListedChildOfClassAndIdDecides) {
     }
 }
 
-TEST_F(ChildCondition, TestedAfterProgramAndTitle) {
+TEST_F(ChildListing, TestedAfterProgramAndTitle) {
     CObjData cond = Child("Edit", 10, 1, "最初の欄");
     cond.m_nProcessFlag = 1;
     cond.m_strExeName = "EDITOR.EXE";
@@ -197,7 +197,7 @@ TEST_F(ChildCondition, TestedAfterProgramAndTitle) {
     EXPECT_EQ(cond.IsMatch(w), 0);
 }
 
-TEST_F(ChildCondition, ChildrenAreReadOncePerEntry) {
+TEST_F(ChildListing, ChildrenAreReadOncePerEntry) {
     HWND edit = first;
     CObjData before = Child("Edit", 10, 1, "最初の欄");
     CObjData after = Child("Edit", 10, 1, "書き換え");
@@ -217,7 +217,7 @@ TEST_F(ChildCondition, ChildrenAreReadOncePerEntry) {
     EXPECT_EQ(later.IsMatch(next), 1);
 }
 
-TEST_F(ChildCondition, GoneWindowMatchesNothing) {
+TEST_F(ChildListing, GoneWindowMatchesNothing) {
     CObjData cond = Child("Edit", 10, 0, "");
     CWinInf w = Entry(top);
     DestroyWindow(top);
@@ -236,7 +236,7 @@ public:
     int lost = 0;
 };
 
-TEST(FindMatch, AttachKeepOrLose) {
+TEST(ListedMatch, AttachKeepOrLose) {
     HWND a = (HWND)0x1010, b = (HWND)0x2020, c = (HWND)0x3030;
     auto list = [&](std::vector<std::pair<HWND, const char*>> entries) {
         std::vector<CWinInf> windows;

@@ -185,6 +185,10 @@ TEST_F(NoteTest, TypingOverAGradationRepaintsTheWholeField) {
     CMemletWin* win = Open(look);
     ASSERT_TRUE(win);
     HWND edit = win->m_editMemlet.m_hWnd;
+    // The note's own enabling and hover repaint it whole too: let them pass.
+    HWND note = win->m_hWnd;
+    PumpUntil([note] { return IsWindowEnabled(note) != 0; });
+    PumpFor(250);
     RECT client;
     GetClientRect(edit, &client);
     SetWindowSubclass(edit, EraseSpy, 1, 0);
