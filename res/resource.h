@@ -58,3 +58,8 @@
 // The writing window.
 #define IDD_WRITEMSG 135
 #define IDC_STATIC_MESSAGE 1016
+
+// The window selection dialog and its preview.
+#define IDD_WINDOWSELDLG 147
+#define IDC_LIST_WINDOW 1098
+#define IDC_STATIC_IMAGE 1205

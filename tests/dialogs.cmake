@@ -1,3 +1,5 @@
 corvana_test(dialogs_tests
-  SOURCES dialogs/HotKeyNameTest.cpp
-  TIMEOUT 60)
+  SOURCES framework/TestWindows.cpp framework/Pixels.cpp dialogs/HotKeyNameTest.cpp dialogs/PreviewWindows.cpp
+          dialogs/WindowSelDlgTest.cpp dialogs/StcImageTest.cpp
+  RESOURCES dialogs/DialogsTest.rc
+  TIMEOUT 120)

@@ -8,3 +8,4 @@ RECT ShowControlsSheet();
 RECT ShowMainSheet();
 RECT ShowAboutSheet();
 RECT ShowWritingSheet();
+RECT ShowWindowSelSheet();

@@ -25,6 +25,7 @@ const Sheet kSheets[] = {
     {"main", ShowMainSheet},
     {"about", ShowAboutSheet},
     {"writing", ShowWritingSheet},
+    {"winsel", ShowWindowSelSheet},
 };
 
 // Lets the windows paint, enable themselves and settle under the mouse.
