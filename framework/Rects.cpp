@@ -22,6 +22,14 @@ RECT CenterIn(const RECT& around, SIZE size) {
     return OffsetRectClamped(RECT{0, 0, size.cx, size.cy}, x, y);
 }
 
+RECT CenterRectIn(const RECT& r, const RECT& area) {
+    int64_t w = std::clamp<int64_t>((int64_t)r.right - r.left, 0, kCoordLimit);
+    int64_t h = std::clamp<int64_t>((int64_t)r.bottom - r.top, 0, kCoordLimit);
+    int64_t x = (int64_t)area.left + ((int64_t)area.right - area.left - w) / 2;
+    int64_t y = (int64_t)area.top + ((int64_t)area.bottom - area.top - h) / 2;
+    return OffsetRectClamped(RECT{0, 0, (LONG)w, (LONG)h}, x, y);
+}
+
 RECT KeepInside(const RECT& r, const RECT& area) {
     int64_t dx = 0, dy = 0;
     if (r.right > area.right)

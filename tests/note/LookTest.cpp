@@ -150,6 +150,28 @@ TEST(MemletGeometry, CentreTruncatesTowardZero) {
         EXPECT_EQ(c.expected, CenterIn(c.around, c.size)) << c.around;
 }
 
+// A note taken to another window: half of each margin, truncating toward
+// zero, which is not always the centre-minus-half of CenterIn.
+TEST(MemletGeometry, CentreByMarginsTruncatesTowardZero) {
+    struct Case {
+        RECT r, area, expected;
+    } cases[] = {
+        {{0, 0, 200, 60}, {100, 100, 700, 500}, {300, 270, 500, 330}},
+        {{7, 7, 58, 38}, {0, 0, 100, 50}, {24, 9, 75, 40}},                // CenterIn: 25, 10
+        {{0, 0, 201, 61}, {0, 0, 100, 50}, {-50, -5, 151, 56}},            // -101 / 2, -11 / 2
+        {{0, 0, 201, 61}, {-200, -150, 101, 51}, {-150, -80, 51, -19}},
+        {{100, 100, 50, 50}, {0, 0, 100, 50}, {50, 25, 50, 25}},           // inverted: no size
+        {{0, 0, 20, 20}, {INT_MIN, INT_MIN, INT_MAX, INT_MAX}, {-11, -11, 9, 9}},  // the width in 64 bits
+        {{0, 0, 20, 20}, {INT_MAX - 10, INT_MIN, INT_MAX, INT_MIN + 10},
+         {INT_MAX / 2, -(INT_MAX / 2), INT_MAX / 2 + 20, -(INT_MAX / 2) + 20}},
+        {{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, {0, 0, 100, 50},
+         {-(INT_MAX / 2 / 2) + 50, -(INT_MAX / 2 / 2) + 25, -(INT_MAX / 2 / 2) + 50 + INT_MAX / 2,
+          -(INT_MAX / 2 / 2) + 25 + INT_MAX / 2}},  // a size beyond the limit is the limit
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.expected, CenterRectIn(c.r, c.area)) << c.r << " in " << c.area;
+}
+
 TEST(MemletGeometry, KeepInsideMovesTheRightAndBottomEdgesInFirst) {
     const RECT area{0, 0, 1280, 770};
     struct Case {
