@@ -11,12 +11,6 @@
 #include "note/MemletWin.h"
 #include "panel/Hub.h"
 
-namespace {
-
-constexpr size_t kTextLimit = 4000;  // bytes
-
-}  // namespace
-
 void CMemletData::OnMatch(HWND target) { StartMemlet(target); }
 
 void CMemletData::OnLost() {
@@ -87,12 +81,14 @@ void CMemletData::EndMemlet() {
     m_pMemletWin->DestroyWindow();
     m_pMemletWin = nullptr;
     m_bDirty = 1;
+    // Last: the panel's list, this record's place in it, may change while
+    // the panel saves (a failed save asks the user).
     NotifyUpdateWindow();
 }
 
 void CMemletData::GetWindowData() {
     CMemletWin* win = m_pMemletWin;
-    m_strText = MbCut(win->getText(), kTextLimit);
+    m_strText = MbCut(win->getText(), kMemletTextLimit);
     m_rectWin = win->m_rectWin;
     m_rectTarget = win->m_rectTarget;
     m_nReadOnly = win->isReadOnly();
@@ -149,7 +145,7 @@ void CMemletData::SyncWindowData() {
 void CMemletData::GetText(std::string* out) {
     if (!out)
         return;
-    *out = m_bAttached && m_pMemletWin ? MbCut(m_pMemletWin->getText(), kTextLimit) : m_strText;
+    *out = m_bAttached && m_pMemletWin ? MbCut(m_pMemletWin->getText(), kMemletTextLimit) : m_strText;
 }
 
 void CMemletData::SetText(const std::string& text) {

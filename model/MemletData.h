@@ -59,7 +59,17 @@ public:
     CReserveData m_reserve;
     CArrowData m_arrow;
     int m_nArLineWidth = 1;
+    // Which record this is while it is in the panel's note list or the
+    // pending list: given as it enters one, kept when it is replaced in
+    // place, never written to a file. 0 until then.
+    uint64_t m_nSerial = 0;
+
+    // A serial no record has had yet.
+    static uint64_t NewSerial();
 };
+
+// The most text a note keeps, in bytes.
+constexpr size_t kMemletTextLimit = 4000;
 
 // The font every note starts with: 9 points of "ＭＳ Ｐゴシック", Shift JIS.
 LOGFONTA DefaultMemletFont();

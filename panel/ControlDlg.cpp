@@ -214,6 +214,8 @@ void CControlDlg::TakeLoadedData() {
         return;
     m_MemletList = std::move(g_pMemletDataStore->m_MemletList);
     g_pMemletDataStore->m_MemletList.clear();
+    for (CMemletData& data : m_MemletList)
+        data.m_nSerial = CMemletData::NewSerial();
 }
 
 std::vector<CWinInf> CControlDlg::CopyWindowList() { return m_WinInfList; }

@@ -70,7 +70,9 @@ public:
     void PreSetReadFile();
     int PreSetWriteFile();
 
-    // Requests that reach the panel through the hub.
+    // Requests that reach the panel through the hub. A note's request acts
+    // on that note's record: the first attached one whose window is the
+    // note's; without one it does nothing.
     void notifyDeleteWindow(CMemletWin* win);
     void notifyCopyWindow(CMemletWin* win);
     void notifyUpdateWindow();
@@ -85,6 +87,10 @@ public:
     int RepasteMemlet(CMemletData data);
     void RepasteToWinInf(CWinInf winInf, CMemletData data);
     void SelectItem(int row);
+    // Shows row i's note below the list and sets the buttons that act on
+    // it; a row out of range clears the text and disables them (the only
+    // case there is so far).
+    void ShowItem(int row);
     std::vector<CMemletData>* GetDataList();
     std::vector<CWinInf> CopyWindowList();
 
@@ -144,4 +150,31 @@ private:
     CMemletData NewFromTemplate() const;
     // Every new record goes to the front; the rest are marked changed.
     void InsertAtFront(CMemletData data);
+
+    // Positions in the note list, or -1: the caller's record, and the
+    // record of a serial taken before a nested message loop.
+    int FindCaller(CMemletWin* win) const;
+    int FindSerial(uint64_t serial) const;
+    // Erases record i; it and every record behind it are marked changed.
+    void RemoveAt(int i);
+    // The new target's place, name and the template's condition for a
+    // record going to another window (or the desktop).
+    void Retarget(CMemletData& data, HWND target, const std::string& title, const std::string& exeName,
+                  const std::string& exePath) const;
+
+    // While an operation holds a record across a nested loop, the
+    // tracking tick leaves it alone: a record it has closed is not opened
+    // again before the operation is done with it.
+    class CHold {
+    public:
+        CHold(CControlDlg& panel, uint64_t serial);
+        ~CHold();
+        CHold(const CHold&) = delete;
+        CHold& operator=(const CHold&) = delete;
+
+    private:
+        CControlDlg& m_panel;
+    };
+    std::vector<uint64_t> m_HeldSerials;
+    bool IsHeld(uint64_t serial) const;
 };

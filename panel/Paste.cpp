@@ -34,6 +34,7 @@ CMemletData CControlDlg::NewFromTemplate() const {
 }
 
 void CControlDlg::InsertAtFront(CMemletData data) {
+    data.m_nSerial = CMemletData::NewSerial();
     m_MemletList.insert(m_MemletList.begin(), std::move(data));
     for (size_t i = 1; i < m_MemletList.size(); i++)
         m_MemletList[i].m_bDirty = 1;

@@ -8,8 +8,10 @@ void CControlDlg::OnTrackingTick() {
     UpdateWindowList();
     // A record may leave the list while another one is matched (a note
     // window's notification): the end is read anew each time.
-    for (size_t i = 0; i < m_MemletList.size(); i++)
-        m_MemletList[i].FindMatch(m_WinInfList);
+    for (size_t i = 0; i < m_MemletList.size(); i++) {
+        if (!IsHeld(m_MemletList[i].m_nSerial))
+            m_MemletList[i].FindMatch(m_WinInfList);
+    }
     SetTimer(kTimerTracking, kTrackingMs);
 }
 

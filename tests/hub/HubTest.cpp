@@ -1,24 +1,34 @@
+// The hub's forwarders against their real targets: the panel as the main
+// window holds it (its window not made), the export cache and the pending
+// list, seen through what they do: the records they hold, the note windows
+// and the files. Targets that do not exist yet have recording stand-ins.
 #include <gtest/gtest.h>
 
+#include <objbase.h>
+
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/TesselinDlg.h"
 #include "dialogs/ExportStackDlg.h"
 #include "dialogs/PendingDlg.h"
+#include "framework/ModalScript.h"
+#include "framework/TestWindows.h"
+#include "framework/Trace.h"
+#include "framework/Wnd.h"
+#include "note/MemletWin.h"
 #include "panel/ControlDlg.h"
 #include "panel/Hub.h"
+#include "storage/StorageTestFiles.h"
 
 namespace {
 
-// What the targets below received, in order.
+// What the stand-ins received, in order.
 struct Received {
     std::vector<std::string> calls;
     std::vector<CMemletWin*> windows;
-    std::string first, second;
-    CMemletData data;
-    CWinInf winInf;
     int row = -1;
 
     void Call(const char* name, CMemletWin* win = nullptr) {
@@ -28,47 +38,11 @@ struct Received {
 };
 
 Received g_received;
-int g_compositionResult;
-int g_repasteResult;
 
 }  // namespace
 
-// Recording stand-ins for the request handlers of the targets.
-void CControlDlg::notifyDeleteWindow(CMemletWin* win) { g_received.Call("notifyDeleteWindow", win); }
-void CControlDlg::notifyCopyWindow(CMemletWin* win) { g_received.Call("notifyCopyWindow", win); }
-void CControlDlg::notifyUpdateWindow() { g_received.Call("notifyUpdateWindow"); }
-void CControlDlg::notifySplit(CMemletWin* win, std::string first, std::string second) {
-    g_received.Call("notifySplit", win);
-    g_received.first = first;
-    g_received.second = second;
-}
-int CControlDlg::notifyComposition(CMemletWin* win) {
-    g_received.Call("notifyComposition", win);
-    return g_compositionResult;
-}
-void CControlDlg::notifyMoveDesktop(CMemletWin* win) { g_received.Call("notifyMoveDesktop", win); }
-void CControlDlg::notifyMove(CMemletWin* win) { g_received.Call("notifyMove", win); }
+// Recording stand-ins for the handlers that are not there yet.
 void CControlDlg::notifyMatchCondition(CMemletWin* win) { g_received.Call("notifyMatchCondition", win); }
-void CControlDlg::notifyCopyToExportStack(CMemletWin* win) { g_received.Call("notifyCopyToExportStack", win); }
-void CControlDlg::notifyMovePendingList(CMemletWin* win) { g_received.Call("notifyMovePendingList", win); }
-void CControlDlg::InsertMemlet(CMemletData data) {
-    g_received.Call("InsertMemlet");
-    g_received.data = data;
-    data.m_strText = "the target's own copy";  // must not reach the caller
-}
-int CControlDlg::RepasteMemlet(CMemletData data) {
-    g_received.Call("RepasteMemlet");
-    g_received.data = data;
-    data.m_strText.clear();
-    return g_repasteResult;
-}
-void CControlDlg::RepasteToWinInf(CWinInf winInf, CMemletData data) {
-    g_received.Call("RepasteToWinInf");
-    g_received.winInf = winInf;
-    g_received.data = data;
-    winInf.m_strTitle.clear();
-    data.m_strText.clear();
-}
 void CControlDlg::SelectItem(int row) {
     g_received.Call("SelectItem");
     g_received.row = row;
@@ -77,25 +51,37 @@ std::vector<CMemletData>* CControlDlg::GetDataList() {
     g_received.Call("GetDataList");
     return &m_MemletList;
 }
-void CExportStackDlg::AddData(CMemletData data) {
-    g_received.Call("CExportStackDlg::AddData");
-    g_received.data = data;
-    data.m_strText.clear();
-}
-void CPendingDlg::AddData(CMemletData data) {
-    g_received.Call("CPendingDlg::AddData");
-    g_received.data = data;
-    data.m_strText.clear();
-}
-int CPendingDlg::writeIniFile() {
-    g_received.Call("CPendingDlg::writeIniFile");
-    return 1;
-}
 void CTesselinDlg::UncheckSerchPanel() { g_received.Call("UncheckSerchPanel"); }
 
 namespace {
 
-CMemletWin* const kWin = reinterpret_cast<CMemletWin*>(0x1230);
+const char kSelectCaption[] = "ウィンドウ選択";
+
+class HubEnvironment : public testing::Environment {
+public:
+    void SetUp() override {
+        EnableTrace(false);
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    }
+    void TearDown() override { CoUninitialize(); }
+};
+const testing::Environment* const g_environment = testing::AddGlobalTestEnvironment(new HubEnvironment);
+
+// The objects live until the program ends, as they do in the program.
+CTesselinDlg& MainWindow() {
+    static CTesselinDlg* mainWindow = new CTesselinDlg;
+    return *mainWindow;
+}
+// The panel lives in the main window, as in the program.
+CControlDlg& Panel() { return MainWindow().m_ControlDlg; }
+CExportStackDlg& ExportStack() {
+    static CExportStackDlg exportStack;
+    return exportStack;
+}
+CPendingDlg& Pending() {
+    static CPendingDlg pending;
+    return pending;
+}
 
 CMemletData Record(const char* text) {
     CMemletData data;
@@ -106,41 +92,143 @@ CMemletData Record(const char* text) {
     return data;
 }
 
-CWinInf Window(const char* title) {
+CWinInf Window(HWND hwnd, const char* title) {
     CWinInf w;
-    w.m_hWnd = reinterpret_cast<HWND>(0x4560);
+    w.m_hWnd = hwnd;
     w.m_strTitle = title;
     w.m_strProcessName = "NOTEPAD.EXE";
     return w;
 }
 
-// One request through the hub; the result as an int (0 for none).
+CWinInf Window(const char* title) { return Window(reinterpret_cast<HWND>(0x4560), title); }
+
+// Two windows of our own, and in the panel's list the calling note open
+// on the first one with a second note lying on it.
+class Scene {
+public:
+    Scene() {
+        m_target = MakeWindow("的の窓", 100);
+        m_destination = MakeWindow("移動先", 700);
+        Panel().m_WinInfList = {Window(m_target->m_hWnd, "的の窓"), Window(m_destination->m_hWnd, "移動先")};
+        Open("呼び手", RECT{150, 150, 350, 210});
+        Open("重ね", RECT{250, 180, 450, 240});
+        m_caller = Panel().m_MemletList[0].m_pMemletWin;
+        m_callerWnd = m_caller->m_hWnd;
+    }
+    ~Scene() {
+        for (CMemletData& d : Panel().m_MemletList)
+            if (d.m_pMemletWin)
+                d.m_pMemletWin->DestroyWindow();
+        Panel().m_MemletList.clear();
+        Panel().m_WinInfList.clear();
+    }
+    Scene(const Scene&) = delete;
+    Scene& operator=(const Scene&) = delete;
+
+    CMemletWin* Caller() const { return m_caller; }
+    bool CallerOpen() const { return IsWindow(m_callerWnd) != 0; }
+    HWND Destination() const { return m_destination->m_hWnd; }
+    // The panel's record of the text it had when it was opened, or null.
+    static const CMemletData* Find(const char* text) {
+        for (const CMemletData& d : Panel().m_MemletList)
+            if (d.m_strText == text)
+                return &d;
+        return nullptr;
+    }
+    static std::string Front() { return Panel().m_MemletList.empty() ? "" : Panel().m_MemletList[0].m_strText; }
+    std::string CallerText() const { return CallerOpen() ? m_caller->getText() : ""; }
+
+private:
+    static std::unique_ptr<CWnd> MakeWindow(const char* title, int x) {
+        auto w = std::make_unique<CWnd>();
+        CWnd::CreateArgs args;
+        args.title = title;
+        args.style = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
+        args.x = x;
+        args.y = 100;
+        args.cx = 500;
+        args.cy = 400;
+        EXPECT_TRUE(w->Create(args));
+        return w;
+    }
+    void Open(const char* text, RECT rect) {
+        CMemletData d = Record(text);
+        d.m_rectWin = rect;
+        d.m_nSerial = CMemletData::NewSerial();
+        Panel().m_MemletList.push_back(d);
+        // Opened in place, as the tracking tick would.
+        Panel().m_MemletList.back().StartMemlet(m_target->m_hWnd);
+        ASSERT_NE(nullptr, Panel().m_MemletList.back().m_pMemletWin);
+    }
+
+    std::unique_ptr<CWnd> m_target, m_destination;
+    CMemletWin* m_caller = nullptr;
+    HWND m_callerWnd = nullptr;
+};
+
+bool OnlyOne(const std::vector<CMemletData>& list, const char* text) {
+    return list.size() == 1 && list[0].m_strText == text;
+}
+
+// One request through the hub: its result as an int (0 for none), and
+// whether its target did what it does.
 struct Request {
-    const char* target;  // what the target records
-    std::function<int()> send;
+    const char* target;
+    std::function<int(Scene&)> send;
+    std::function<bool(Scene&)> reached;
 };
 
 const std::vector<Request>& Requests() {
     static const std::vector<Request> requests = {
-        {"notifyDeleteWindow", [] { NotifyDeleteWindow(kWin); return 0; }},
-        {"notifyCopyWindow", [] { NotifyCopyWindow(kWin); return 0; }},
-        {"notifyUpdateWindow", [] { NotifyUpdateWindow(); return 0; }},
-        {"notifySplit", [] { NotifySplit(kWin, "上半分", "下半分"); return 0; }},
-        {"notifyComposition", [] { return NotifyComposition(kWin); }},
-        {"notifyMoveDesktop", [] { NotifyMoveDesktop(kWin); return 0; }},
-        {"notifyMove", [] { NotifyMove(kWin); return 0; }},
-        {"notifyMatchCondition", [] { NotifyMatchCondition(kWin); return 0; }},
-        {"notifyCopyToExportStack", [] { NotifyCopyToExportStack(kWin); return 0; }},
-        {"notifyMovePendingList", [] { NotifyMovePendingList(kWin); return 0; }},
-        {"InsertMemlet", [] { InsertMemlet(Record("挿入")); return 0; }},
-        {"RepasteMemlet", [] { return RepasteMemlet(Record("貼り替え")); }},
-        {"RepasteToWinInf", [] { RepasteToWinInf(Window("宛先"), Record("保留")); return 0; }},
-        {"SelectItem", [] { SelectListItem(5); return 0; }},
-        {"GetDataList", [] { return GetDataList() ? 1 : 0; }},
-        {"CExportStackDlg::AddData", [] { AddExportStack(Record("書き出し")); return 0; }},
-        {"CPendingDlg::AddData", [] { AddPendingList(Record("保留へ")); return 0; }},
-        {"CPendingDlg::writeIniFile", [] { SavePendingList(); return 0; }},
-        {"UncheckSerchPanel", [] { UncheckSerchPanel(); return 0; }},
+        {"notifyDeleteWindow", [](Scene& s) { NotifyDeleteWindow(s.Caller()); return 0; },
+         [](Scene& s) { return !s.Find("呼び手") && !s.CallerOpen(); }},
+        {"notifyCopyWindow", [](Scene& s) { NotifyCopyWindow(s.Caller()); return 0; },
+         [](Scene&) { return Panel().m_MemletList.size() == 3 && Scene::Front() == "呼び手"; }},
+        {"notifyUpdateWindow", [](Scene&) { NotifyUpdateWindow(); return 0; },
+         [](Scene&) { return FileExists(Panel().m_strDataPath); }},
+        {"notifySplit", [](Scene& s) { NotifySplit(s.Caller(), "上半分", "下半分"); return 0; },
+         [](Scene& s) { return Scene::Front() == "下半分" && s.CallerText() == "上半分"; }},
+        {"notifyComposition", [](Scene& s) { return NotifyComposition(s.Caller()); },
+         [](Scene& s) { return !s.Find("重ね") && s.CallerText() == "呼び手重ね"; }},
+        {"notifyMoveDesktop", [](Scene& s) { NotifyMoveDesktop(s.Caller()); return 0; },
+         [](Scene&) { return Scene::Find("呼び手") && Scene::Find("呼び手")->m_strExeName == "DESKTOP"; }},
+        {"notifyMove",
+         [](Scene& s) {
+             CModalScript script(kSelectCaption, [&](HWND dlg) { ChooseWindow(dlg, s.Destination()); });
+             NotifyMove(s.Caller());
+             return 0;
+         },
+         [](Scene&) { return Scene::Find("呼び手") && Scene::Find("呼び手")->m_strTitle == "移動先"; }},
+        {"notifyMatchCondition", [](Scene& s) { NotifyMatchCondition(s.Caller()); return 0; },
+         [](Scene&) { return g_received.calls == std::vector<std::string>{"notifyMatchCondition"}; }},
+        {"notifyCopyToExportStack", [](Scene& s) { NotifyCopyToExportStack(s.Caller()); return 0; },
+         [](Scene&) { return OnlyOne(ExportStack().m_MemletList, "呼び手"); }},
+        {"notifyMovePendingList", [](Scene& s) { NotifyMovePendingList(s.Caller()); return 0; },
+         [](Scene& s) {
+             return OnlyOne(Pending().m_PendingList, "呼び手") && !s.Find("呼び手");
+         }},
+        {"InsertMemlet", [](Scene&) { InsertMemlet(Record("挿入")); return 0; },
+         [](Scene&) { return Scene::Front() == "挿入"; }},
+        {"RepasteMemlet",
+         [](Scene& s) {
+             CModalScript script(kSelectCaption, [&](HWND dlg) { ChooseWindow(dlg, s.Destination()); });
+             return RepasteMemlet(Record("貼り替え"));
+         },
+         [](Scene&) { return Scene::Front() == "貼り替え" && Panel().m_MemletList[0].m_strTitle == "移動先"; }},
+        {"RepasteToWinInf", [](Scene&) { RepasteToWinInf(Window("宛先"), Record("保留")); return 0; },
+         [](Scene&) { return Scene::Front() == "保留" && Panel().m_MemletList[0].m_strTitle == "宛先"; }},
+        {"SelectItem", [](Scene&) { SelectListItem(5); return 0; },
+         [](Scene&) { return g_received.calls == std::vector<std::string>{"SelectItem"} && g_received.row == 5; }},
+        {"GetDataList", [](Scene&) { return GetDataList() ? 1 : 0; },
+         [](Scene&) { return g_received.calls == std::vector<std::string>{"GetDataList"}; }},
+        {"CExportStackDlg::AddData", [](Scene&) { AddExportStack(Record("書き出し")); return 0; },
+         [](Scene&) { return OnlyOne(ExportStack().m_MemletList, "書き出し"); }},
+        {"CPendingDlg::AddData", [](Scene&) { AddPendingList(Record("保留へ")); return 0; },
+         [](Scene&) { return OnlyOne(Pending().m_PendingList, "保留へ"); }},
+        {"CPendingDlg::writeIniFile", [](Scene&) { SavePendingList(); return 0; },
+         [](Scene&) { return FileExists(Pending().m_strPath); }},
+        {"UncheckSerchPanel", [](Scene&) { UncheckSerchPanel(); return 0; },
+         [](Scene&) { return g_received.calls == std::vector<std::string>{"UncheckSerchPanel"}; }},
     };
     return requests;
 }
@@ -164,19 +252,51 @@ private:
     CTesselinDlg* main_;
 };
 
-TEST(Hub, WithoutObjectsNothingHappens) {
+// Every object in a fresh state; the panel saves on every change, into a
+// folder of the test's own.
+class HubTest : public testing::Test {
+protected:
+    void SetUp() override {
+        CControlDlg& panel = Panel();
+        ASSERT_EQ(&panel, g_pControlDlg);  // the panel announces itself
+        panel.m_MemletList.clear();
+        panel.m_nSaveTiming = 1;
+        panel.m_strDataPath = m_folder.File("CorvanaData.ini");
+        ExportStack().m_MemletList.clear();
+        Pending().m_PendingList.clear();
+        Pending().m_strPath = m_folder.File("BriscoPendingList.ini");
+        SetExportStackDlg(&ExportStack());
+        SetPendingDlg(&Pending());
+        SetTesselinDlg(&MainWindow());
+        g_received = Received();
+    }
+    void TearDown() override { Panel().m_nSaveTiming = 0; }
+    TempFolder m_folder;
+};
+
+TEST_F(HubTest, WithoutObjectsNothingHappens) {
     SavedPointers saved;
     SetControlDlg(nullptr);
     SetExportStackDlg(nullptr);
     SetPendingDlg(nullptr);
     SetTesselinDlg(nullptr);
-    g_received = Received();
-    g_compositionResult = 7;
-    g_repasteResult = 3;
 
-    for (const Request& r : Requests())
-        EXPECT_EQ(0, r.send()) << r.target;
-    EXPECT_TRUE(g_received.calls.empty());
+    for (const Request& r : Requests()) {
+        Scene scene;
+        g_received = Received();
+        CModalScript script(kSelectCaption, [](HWND dlg) { CancelDialog(dlg); });
+        EXPECT_EQ(0, r.send(scene)) << r.target;
+        EXPECT_FALSE(script.Ran()) << r.target;
+        EXPECT_FALSE(r.reached(scene)) << r.target;
+        EXPECT_EQ(2u, Panel().m_MemletList.size()) << r.target;
+        EXPECT_TRUE(scene.CallerOpen()) << r.target;
+        EXPECT_EQ("呼び手", scene.CallerText()) << r.target;
+        EXPECT_TRUE(ExportStack().m_MemletList.empty()) << r.target;
+        EXPECT_TRUE(Pending().m_PendingList.empty()) << r.target;
+        EXPECT_TRUE(g_received.calls.empty()) << r.target;
+    }
+    EXPECT_FALSE(FileExists(Panel().m_strDataPath));
+    EXPECT_FALSE(FileExists(Pending().m_strPath));
 
     EXPECT_EQ(nullptr, GetDataList());
     EXPECT_TRUE(GetWindowList().empty());
@@ -188,64 +308,69 @@ TEST(Hub, WithoutObjectsNothingHappens) {
     EXPECT_TRUE(g_received.calls.empty());
 }
 
-// The objects live until the program ends, as they do in the program.
-class HubTest : public testing::Test {
-protected:
-    // The panel lives in the main window, as in the program.
-    static CTesselinDlg& MainWindow() {
-        static CTesselinDlg* mainWindow = new CTesselinDlg;
-        return *mainWindow;
-    }
-    static CControlDlg& Panel() { return MainWindow().m_ControlDlg; }
-
-    void SetUp() override {
-        CControlDlg& panel = Panel();
-        ASSERT_EQ(&panel, g_pControlDlg);  // the panel announces itself
-        static CExportStackDlg exportStack;
-        static CPendingDlg pending;
-        SetExportStackDlg(&exportStack);
-        SetPendingDlg(&pending);
-        SetTesselinDlg(&MainWindow());
-        g_received = Received();
-        g_compositionResult = 7;
-        g_repasteResult = 3;
-    }
-};
-
 TEST_F(HubTest, EveryRequestReachesItsTarget) {
     for (const Request& r : Requests()) {
+        Scene scene;
+        ASSERT_FALSE(r.reached(scene)) << r.target;
         g_received = Received();
-        r.send();
-        ASSERT_EQ(1u, g_received.calls.size()) << r.target;
-        EXPECT_EQ(r.target, g_received.calls[0]);
+        r.send(scene);
+        EXPECT_TRUE(r.reached(scene)) << r.target;
+        ExportStack().m_MemletList.clear();
+        Pending().m_PendingList.clear();
+        DeleteFileA(Panel().m_strDataPath.c_str());
+        DeleteFileA(Pending().m_strPath.c_str());
     }
 }
 
 TEST_F(HubTest, ArgumentsAndResultsArrive) {
-    NotifyMove(kWin);
-    NotifySplit(kWin, "上半分", "下半分");
-    EXPECT_EQ(kWin, g_received.windows[0]);
-    EXPECT_EQ(kWin, g_received.windows[1]);
-    EXPECT_EQ("上半分", g_received.first);
-    EXPECT_EQ("下半分", g_received.second);
-
-    EXPECT_EQ(7, NotifyComposition(kWin));
-    g_compositionResult = 0;
-    EXPECT_EQ(0, NotifyComposition(kWin));
-    EXPECT_EQ(3, RepasteMemlet(Record("貼り替え")));
-    EXPECT_EQ("貼り替え", g_received.data.m_strText);
+    {
+        Scene scene;
+        NotifyMatchCondition(scene.Caller());
+        EXPECT_EQ(std::vector<CMemletWin*>{scene.Caller()}, g_received.windows);
+        NotifySplit(scene.Caller(), "上半分", "下半分");
+        EXPECT_EQ("上半分", scene.CallerText());
+        EXPECT_EQ("下半分", Scene::Front());
+    }
+    {
+        // 1 when one note lies on the caller, else how many do.
+        Scene scene;
+        EXPECT_EQ(1, NotifyComposition(scene.Caller()));
+        EXPECT_EQ(0, NotifyComposition(scene.Caller()));
+    }
+    {
+        Scene scene;
+        CMemletData third = Record("三枚目");
+        third.m_rectWin = RECT{100, 120, 300, 180};
+        third.m_nSerial = CMemletData::NewSerial();
+        Panel().m_MemletList.push_back(third);
+        Panel().m_MemletList.back().StartMemlet(GetWindow(scene.Caller()->m_hWnd, GW_OWNER));
+        EXPECT_EQ(2, NotifyComposition(scene.Caller()));
+    }
+    {
+        Scene scene;
+        CModalScript cancel(kSelectCaption, [](HWND dlg) { CancelDialog(dlg); });
+        EXPECT_EQ(0, RepasteMemlet(Record("貼り替え")));
+        EXPECT_TRUE(cancel.Ran());
+        EXPECT_EQ(2u, Panel().m_MemletList.size());
+        CModalScript choose(kSelectCaption, [&](HWND dlg) { ChooseWindow(dlg, scene.Destination()); });
+        EXPECT_EQ(1, RepasteMemlet(Record("貼り替え")));
+        EXPECT_TRUE(choose.Ran());
+        EXPECT_EQ("貼り替え", Scene::Front());
+    }
 
     SelectListItem(5);
     EXPECT_EQ(5, g_received.row);
 
     RepasteToWinInf(Window("宛先"), Record("保留"));
-    EXPECT_EQ("宛先", g_received.winInf.m_strTitle);
-    EXPECT_EQ("保留", g_received.data.m_strText);
+    EXPECT_EQ("宛先", Panel().m_MemletList[0].m_strTitle);
+    EXPECT_EQ("保留", Panel().m_MemletList[0].m_strText);
 
     AddExportStack(Record("書き出し"));
-    EXPECT_EQ("書き出し", g_received.data.m_strText);
+    ASSERT_EQ(1u, ExportStack().m_MemletList.size());
+    EXPECT_EQ("書き出し", ExportStack().m_MemletList[0].m_strText);
     AddPendingList(Record("保留へ"));
-    EXPECT_EQ("保留へ", g_received.data.m_strText);
+    ASSERT_EQ(1u, Pending().m_PendingList.size());
+    EXPECT_EQ("保留へ", Pending().m_PendingList[0].m_strText);
 
     EXPECT_EQ(&Panel().m_MemletList, GetDataList());
 }
@@ -254,16 +379,31 @@ TEST_F(HubTest, RecordsCrossByValue) {
     const CMemletData before = Record("元の本文");
     CMemletData mine = before;
     InsertMemlet(mine);
-    EXPECT_EQ("元の本文", mine.m_strText);  // the target changed only its own copy
-    EXPECT_EQ("元の本文", g_received.data.m_strText);
-    EXPECT_EQ(before.m_strTitle, g_received.data.m_strTitle);
-    EXPECT_EQ(before.m_strExeName, g_received.data.m_strExeName);
-    EXPECT_TRUE(EqualRect(&before.m_rectWin, &g_received.data.m_rectWin));
+    ASSERT_EQ(1u, Panel().m_MemletList.size());
+    CMemletData& theirs = Panel().m_MemletList[0];
+    EXPECT_EQ("元の本文", theirs.m_strText);
+    EXPECT_EQ(before.m_strTitle, theirs.m_strTitle);
+    EXPECT_EQ(before.m_strExeName, theirs.m_strExeName);
+    EXPECT_TRUE(EqualRect(&before.m_rectWin, &theirs.m_rectWin));
+    // The panel gave its copy a serial; changing it leaves ours alone.
+    EXPECT_NE(0u, theirs.m_nSerial);
+    theirs.m_strText = "パネルの本文";
+    EXPECT_EQ(0u, mine.m_nSerial);
+    EXPECT_EQ("元の本文", mine.m_strText);
 
+    // Re-targeted there, not here.
     CWinInf window = Window("宛先");
     RepasteToWinInf(window, mine);
+    EXPECT_EQ("宛先", Panel().m_MemletList[0].m_strTitle);
     EXPECT_EQ("宛先", window.m_strTitle);
+    EXPECT_EQ(before.m_strTitle, mine.m_strTitle);
+
+    AddExportStack(mine);
+    AddPendingList(mine);
+    ExportStack().m_MemletList[0].m_strText.clear();
+    Pending().m_PendingList[0].m_strText.clear();
     EXPECT_EQ("元の本文", mine.m_strText);
+    EXPECT_EQ(0u, mine.m_nSerial);
 }
 
 TEST_F(HubTest, WindowListIsACopy) {
@@ -279,6 +419,7 @@ TEST_F(HubTest, WindowListIsACopy) {
     list.push_back(Window("三つ目"));
     ASSERT_EQ(2u, panel.m_WinInfList.size());
     EXPECT_EQ("一つ目", panel.m_WinInfList[0].m_strTitle);
+    panel.m_WinInfList.clear();
 }
 
 TEST_F(HubTest, ReadersGiveThePanelsValues) {
@@ -291,6 +432,9 @@ TEST_F(HubTest, ReadersGiveThePanelsValues) {
     EXPECT_EQ(1, GetSaveTiming());
     EXPECT_EQ(2, GetSaveFormat());
     EXPECT_EQ(75, GetPosInterval());
+    panel.m_nVolumeSerial = 0;
+    panel.m_nSaveFormat = 0;
+    panel.m_nPosInterval = 50;
 }
 
 }  // namespace
