@@ -12,6 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "framework/TestWindows.h"
+
+// A dialog that does not open, or that the script does not close, ends in
+// the watchdog's failure instead of a loop that waits for ever.
 class CModalScript {
 public:
     CModalScript(const std::string& caption, std::function<void(HWND)> script);
@@ -24,6 +28,7 @@ public:
 private:
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD);
 
+    Watchdog m_watchdog;
     std::wstring m_caption;
     std::function<void(HWND)> m_script;
     UINT_PTR m_timer = 0;
