@@ -55,6 +55,8 @@ bool operator==(const RECT& a, const RECT& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
+bool operator==(const POINT& a, const POINT& b) { return a.x == b.x && a.y == b.y; }
+
 RECT Offset(RECT r, int dx, int dy) {
     OffsetRect(&r, dx, dy);
     return r;
@@ -63,6 +65,8 @@ RECT Offset(RECT r, int dx, int dy) {
 std::ostream& operator<<(std::ostream& os, const RECT& r) {
     return os << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
 }
+
+std::ostream& operator<<(std::ostream& os, const POINT& p) { return os << "(" << p.x << ", " << p.y << ")"; }
 
 Layered LayeredOf(HWND hwnd) {
     Layered l;
