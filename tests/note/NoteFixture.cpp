@@ -62,6 +62,8 @@ RECT Offset(RECT r, int dx, int dy) {
     return r;
 }
 
+POINT Centre(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
 std::ostream& operator<<(std::ostream& os, const RECT& r) {
     return os << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
 }
