@@ -7,6 +7,7 @@
 #include "framework/Text.h"
 #include "framework/Trace.h"
 #include "model/PropatyData.h"
+#include "note/ArrowWin.h"
 #include "note/MemletGeometry.h"
 #include "panel/Hub.h"
 #include "res/resource.h"
@@ -73,6 +74,7 @@ bool CMemletWin::DestroyWindow() {
     KillTimer(kTimerFollow);
     KillTimer(kTimerEnable);
     KillTimer(kTimerFade);
+    DestroyArrowWin();
     return CDialog::DestroyWindow();
 }
 
@@ -202,6 +204,8 @@ void CMemletWin::StartTracking() {
     if (m_rectTarget.left == m_rectTarget.right && m_rectTarget.top == m_rectTarget.bottom &&
         ::IsWindow(m_hWndTarget))
         ::GetWindowRect(m_hWndTarget, &m_rectTarget);
+    if (m_arrow.m_nArwFlag == 1)
+        CreateArrowWin();
     ApplyAlpha();
     FollowStep();
     SetTimer(kTimerFollow, kFirstFollowMs);
@@ -225,12 +229,20 @@ void CMemletWin::SetLayeredAlpha(BYTE alpha) {
         SetLayered(getBkColor(), alpha, LWA_COLORKEY | LWA_ALPHA);
     else
         SetLayered(0, alpha, LWA_ALPHA);
+    if (CArrowWin* line = ShownArrow()) {
+        line->m_nAlpha = alpha;
+        line->ApplyAlpha();
+    }
 }
 
 void CMemletWin::SetOpaque() {
     m_nFadeCount = 0;
     SetLayered(0, 255, LWA_ALPHA);
     Redraw();
+    if (CArrowWin* line = ShownArrow()) {
+        line->m_nAlpha = 255;
+        line->ApplyAlpha();
+    }
 }
 
 void CMemletWin::Redraw() {
@@ -383,6 +395,7 @@ void CMemletWin::OnSize(UINT type, int cx, int cy) {
     if (type == SIZE_RESTORED && m_editMemlet.m_hWnd)
         Layout(cx, cy);
     m_rectWin = GetWindowRect();
+    UpdateArrowRects();
 }
 
 void CMemletWin::Layout(int cx, int cy) {
@@ -403,6 +416,7 @@ void CMemletWin::Layout(int cx, int cy) {
 void CMemletWin::OnMove(int, int) {
     Default();
     m_rectWin = GetWindowRect();
+    UpdateArrowRects();
 }
 
 HBRUSH CMemletWin::DialogColors(HDC dc) {

@@ -40,7 +40,6 @@ public:
     LOGFONTA getLogFont() const;
     COLORREF getBkColor() const { return BackColor(m_nBkColor); }
     CReserveData getReserveData() const { return m_reserve; }
-    CArrowData getArrowData() const { return m_arrow; }
     // The edit field takes the background colour, gradation and pattern
     // from the members, and is painted again.
     void UpdateEditLook();
@@ -53,6 +52,24 @@ public:
     void ApplyAlpha();
     void SetLayeredAlpha(BYTE alpha);
     void SetOpaque();
+
+    // The leader line. ShowArrow turns it on; DestroyArrowWin turns it off
+    // and keeps the points as the user left them.
+    void ShowArrow();
+    // The line's window, when the target is still a window; otherwise the
+    // note keeps its flag and points and has no line until it attaches again.
+    void CreateArrowWin();
+    void DestroyArrowWin();
+    // The flag and the points for saving: the live points while the line is
+    // shown, else the stored ones.
+    CArrowData getArrowData();
+    // A new line's points: from the note's centre to 100 px below it.
+    void InitArrowPoints();
+    // The line takes the note's background colour, pick-bar colour and
+    // width index.
+    void setArrowBkColor();
+    void setArrowColor();
+    void setArrowWidth();
 
     // The edit field's reports.
     void notifyMouseWheel(UINT flags, short delta, POINT screen) override;
@@ -104,6 +121,9 @@ protected:
     void OnSetfocusEditMemlet();
     void OnKillfocusEditMemlet();
 
+    // The leader line's object; CreateArrowWin gives it the window.
+    virtual CArrowWin* NewArrowWin();
+
 private:
     // True while hwnd is still this object's window: nested loops (dragging,
     // the size frame) run timers that may destroy the note.
@@ -119,6 +139,10 @@ private:
     void Redraw();
     void SetLayered(COLORREF key, BYTE alpha, DWORD flags);
     HBRUSH DialogColors(HDC dc);
+    // The line window while the line is on, else null.
+    CArrowWin* ShownArrow() const { return m_arrow.m_nArwFlag == 1 ? m_pArrowWin : nullptr; }
+    // The line follows the note and the target.
+    void UpdateArrowRects();
 
     HFONT m_hFont = nullptr;
     HBRUSH m_brPickBar[kPickBarRows];

@@ -13,6 +13,10 @@
 #define IDC_EDIT_MEMLET 1005
 #define IDC_STATIC_PICKBAR 1006
 
+// A note's leader line and one of its two handles.
+#define IDD_POINTWIN 153
+#define IDD_ARROWWIN 154
+
 // The main panel and its controls.
 #define IDD_CONTROLDLG 129
 #define IDC_LIST_DATA 1002

@@ -8,6 +8,7 @@
 #include "framework/TestWindows.h"
 #include "framework/Text.h"
 #include "model/MemletData.h"
+#include "note/Mouse.h"
 #include "note/NoteFixture.h"
 #include "res/resource.h"
 
@@ -16,21 +17,7 @@ namespace {
 int Width(const RECT& r) { return r.right - r.left; }
 int Height(const RECT& r) { return r.bottom - r.top; }
 
-POINT Centre(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
-
 // Real input, as the user gives it.
-void SendMouse(DWORD flags, POINT at = POINT{0, 0}) {
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = flags;
-    if (flags & MOUSEEVENTF_ABSOLUTE) {
-        in.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-        in.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    }
-    SendInput(1, &in, sizeof in);
-}
-void MoveMouse(POINT at) { SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, at); }
-
 void SendKey(WORD vk, bool up) {
     INPUT in{};
     in.type = INPUT_KEYBOARD;
@@ -44,9 +31,6 @@ void SendWheel(HWND hwnd, UINT flags, short delta) {
     POINT c = Centre(r);
     SendMessageW(hwnd, WM_MOUSEWHEEL, MAKEWPARAM(flags, (WORD)delta), MAKELPARAM(c.x, c.y));
 }
-
-// The cursor far from every test window.
-const POINT kAway{1200, 760};
 
 TEST_F(NoteTest, IsALayeredPopupOwnedByItsTargetEnabledAfterADelay) {
     NoteLook look;
@@ -523,18 +507,6 @@ TEST_F(NoteTest, ControlColoursForAnyIndex) {
 // to be clicked lies beside its target.
 const RECT kBesideTarget{800, 550, 1000, 610};
 
-// A drag runs a loop of its own inside the button-down handler: the rest
-// of the user's input comes from timers that loop dispatches.
-POINT g_dragTo;
-void CALLBACK DragMove(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    MoveMouse(g_dragTo);
-}
-void CALLBACK DragRelease(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    SendMouse(MOUSEEVENTF_LEFTUP);
-}
-
 TEST_F(NoteTest, DragByThePickBarMovesTheNote) {
     NoteLook look;
     look.rect = kBesideTarget;
@@ -544,12 +516,7 @@ TEST_F(NoteTest, DragByThePickBarMovesTheNote) {
     PumpUntil([h] { return IsWindowEnabled(h) != 0; });
     RECT start = WindowRect(h);
     POINT grip = Centre(WindowRect(win->m_stPickBar.m_hWnd));
-    MoveMouse(grip);
-    PumpFor(50);
-    g_dragTo = POINT{grip.x - 60, grip.y + 35};
-    SetTimer(nullptr, 0, 100, DragMove);
-    SetTimer(nullptr, 0, 250, DragRelease);
-    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    StartDrag(grip, POINT{grip.x - 60, grip.y + 35});
     EXPECT_TRUE(PumpUntil([&] { return WindowRect(h) == Offset(start, -60, 35); })) << WindowRect(h);
     PumpFor(300);
     EXPECT_EQ(Offset(start, -60, 35), WindowRect(h));

@@ -28,6 +28,8 @@ CMemletWin* OpenNote(HWND target, const NoteLook& look, CMemletWin* win) {
     win->setFont(DefaultMemletFont());
     win->MoveWindow(look.rect, true);
     win->m_rectTarget = look.target;
+    win->m_arrow = look.arrow;
+    win->m_nArLineWidth = look.lineWidth;
     win->StartTracking();
     win->ShowWindow(SW_SHOW);
     return win;

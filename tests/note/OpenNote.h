@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "model/ArrowData.h"
+
 class CMemletWin;
 
 struct NoteLook {
@@ -23,6 +25,8 @@ struct NoteLook {
     int desktop = 0;
     RECT rect{300, 300, 500, 360};  // the note, screen
     RECT target{};                  // as the record stored it; empty: none
+    CArrowData arrow;               // the leader line: off
+    int lineWidth = 1;
 };
 
 // Opens a note on target into win (new CMemletWin when null); null when the

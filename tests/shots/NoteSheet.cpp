@@ -1,12 +1,13 @@
 // A sheet of notes over a plain backdrop: every background, every gradation
 // pattern, the pick bar on each side in each colour, the text colours,
-// read-only, the size frame and a see-through background.
+// read-only, the size frame, a see-through background and leader lines.
 #include <string>
 #include <vector>
 
 #include "framework/Text.h"
 #include "framework/Wnd.h"
 #include "model/PropatyData.h"
+#include "note/ArrowWin.h"
 #include "note/MemletWin.h"
 #include "note/OpenNote.h"
 #include "shots/Sheets.h"
@@ -18,6 +19,7 @@ const RECT kSheet{10, 10, 1270, 790};
 struct Row {
     const char* caption;
     int top;
+    int left = 30;
 };
 const Row kRows[] = {
     {"背景色", 60},
@@ -25,6 +27,7 @@ const Row kRows[] = {
     {"つまみの位置と色", 320},
     {"文字色・書き込み禁止・サイズ変更枠・背景透過", 450},
     {"初期値の付箋", 600},
+    {"引出し線（端点を表示・つまみから太線）", 600, 560},
 };
 
 // The backdrop: a window with a caption for each row of notes.
@@ -43,7 +46,7 @@ protected:
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, RGB(60, 70, 90));
         for (const Row& row : kRows) {
-            POINT at{30, row.top - 24};
+            POINT at{row.left, row.top - 24};
             ScreenToClient(m_hWnd, &at);
             std::wstring text = ToWide(row.caption);
             TextOutW(dc, at.x, at.y, text.c_str(), (int)text.size());
@@ -148,7 +151,49 @@ RECT ShowNoteSheet() {
         n.percent = 70;
         notes.push_back(n);
     }
+    // Leader lines onto the backdrop: one from the text with its handles
+    // shown, a thick one from the pick bar. A desktop note's end is a
+    // point of the screen.
+    std::vector<NoteLook> lined;
+    {
+        const int y = kRows[5].top;
+        NoteLook fromText = Look("引出し線\r\n線のクリックで端点を表示", 560, y, 200, 70);
+        fromText.bkColor = 5;
+        fromText.graFlg = 1;
+        fromText.arrow.m_nArwFlag = 1;
+        fromText.arrow.m_nStartX = 40;
+        fromText.arrow.m_nStartY = 40;
+        fromText.arrow.m_nEndX = 880;
+        fromText.arrow.m_nEndY = 745;
+        lined.push_back(fromText);
+        NoteLook fromBar = Look("太い線\r\nつまみから引き出す", 990, y, 200, 70);
+        fromBar.bkColor = 0;
+        fromBar.pickPos = 1;
+        fromBar.color = 0;
+        fromBar.lineWidth = 2;
+        fromBar.arrow.m_nArwFlag = 1;
+        fromBar.arrow.m_nStartX = 60;
+        fromBar.arrow.m_nStartY = 1;
+        fromBar.arrow.m_nEndX = 1180;
+        fromBar.arrow.m_nEndY = 750;
+        lined.push_back(fromBar);
+    }
     for (const NoteLook& n : notes)
         OpenNote(GetDesktopWindow(), n);
+    for (const NoteLook& n : lined) {
+        CMemletWin* win = OpenNote(GetDesktopWindow(), n);
+        if (!win || !win->m_pArrowWin)
+            continue;
+        // Wine raises an activated note above its own line (docs/wine.md):
+        // the line goes back in front, as owned windows stay on Windows.
+        CArrowWin* line = win->m_pArrowWin;
+        const UINT front = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+        SetWindowPos(line->m_hWnd, HWND_TOP, 0, 0, 0, 0, front);
+        if (n.lineWidth == 2)
+            continue;
+        SendMessageW(line->m_hWnd, WM_LBUTTONDOWN, 0, 0);  // a click on the line
+        SetWindowPos(line->m_pointStart.m_hWnd, HWND_TOP, 0, 0, 0, 0, front);
+        SetWindowPos(line->m_pointEnd.m_hWnd, HWND_TOP, 0, 0, 0, 0, front);
+    }
     return kSheet;
 }
