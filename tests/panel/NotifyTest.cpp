@@ -54,8 +54,9 @@ public:
         CMemletData a = Note("A", "付箋の的一", RECT{320, 220, 520, 280});
         a.m_strExClass = "RecClass";
         a.m_arrow.m_nArwFlag = 1;
-        a.m_arrow.m_nStartX = -30;
-        a.m_arrow.m_nStartY = -40;
+        // A start on the note stays where it is stored.
+        a.m_arrow.m_nStartX = 30;
+        a.m_arrow.m_nStartY = 20;
         a.m_arrow.m_nEndX = 50;
         a.m_arrow.m_nEndY = 60;
         a.m_reserve.m_nKind = 2;
@@ -200,7 +201,7 @@ std::vector<Road> Roads() {
              t.ExpectCopyAtFront("A");
              const CMemletData& front = t.m_panel.m_MemletList[0];
              EXPECT_EQ("付箋の的一", front.m_strTitle);
-             NotifyRoadTest::ExpectArrow(front.m_arrow, 1, -30, -40, 50, 60);
+             NotifyRoadTest::ExpectArrow(front.m_arrow, 1, 30, 20, 50, 60);
          }},
         {"duplicate the desktop note off the screen's edge", "C", copy, Dialog::kNone, "", "C A D B C",
          {"C A* D* B* C*"}, 0,
