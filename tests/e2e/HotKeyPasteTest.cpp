@@ -1,0 +1,88 @@
+// Pasting by the hot keys as a user does: the keys go through the system's
+// input, a note opens where the cursor and the window in front say, and
+// takes what is typed into it.
+#include "e2e/CorvanaTest.h"
+#include "e2e/Input.h"
+
+namespace {
+
+struct HotKeyCase {
+    const char* name;
+    const char* what;
+    WORD key;     // with the Windows key
+    POINT cursor;
+    bool onNotepad;  // else on the desktop
+    RECT note;
+};
+
+// notepad stands at kNotepadRect; notes open at 200 x 60.
+const HotKeyCase kCases[] = {
+    {"WinSOverNotepad", "Win+S over notepad: around the cursor", 'S', {430, 250}, true, {330, 220, 530, 280}},
+    {"WinSBesideNotepad", "Win+S beside notepad: centred on it", 'S', {900, 600}, true, {300, 270, 500, 330}},
+    {"WinVOnDesktop", "Win+V: on the desktop around the cursor", 'V', {900, 600}, false, {800, 570, 1000, 630}},
+};
+
+void PrintTo(const HotKeyCase& c, std::ostream* os) { *os << c.what; }
+
+class HotKeyPaste : public CorvanaTest, public testing::WithParamInterface<HotKeyCase> {};
+
+// The keyboard focus of the thread that owns the window.
+HWND FocusOfThreadOf(HWND hwnd) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(hwnd, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
+TEST_P(HotKeyPaste, NoteOpensWhereExpectedAndTakesTypedText) {
+    const HotKeyCase& c = GetParam();
+    ASSERT_NO_FATAL_FAILURE(StartCorvana());
+    ASSERT_NO_FATAL_FAILURE(StartNotepad());
+    ASSERT_TRUE(BringToFront(m_notepad.Window()));
+    ASSERT_TRUE(MoveCursorTo(c.cursor));
+    ASSERT_TRUE(PressKeys({VK_LWIN, c.key}));
+
+    HWND note = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        if (c.onNotepad)
+            return (note = NoteOwnedBy(m_corvana.Pid(), m_notepad.Window())) != nullptr;
+        auto notes = DesktopNotes(m_corvana.Pid());
+        note = notes.empty() ? nullptr : notes.front();
+        return note != nullptr;
+    })) << "no note opened";
+    EXPECT_EQ(NoteWindows(m_corvana.Pid()).size(), 1u);
+    EXPECT_EQ(WindowRect(note), c.note);
+
+    // Clicked and typed into, as its user writes on it.
+    ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(note) != 0; }));
+    HWND field = NoteField(note);
+    RECT fr = WindowRect(field);
+    ASSERT_TRUE(ClickAt(POINT{(fr.left + fr.right) / 2, (fr.top + fr.bottom) / 2}));
+    ASSERT_TRUE(WaitFor([&] { return FocusOfThreadOf(note) == field; })) << "the note's field has no focus";
+    const std::string typed = "会議は３時から";
+    ASSERT_TRUE(TypeText(L"会議は３時から"));
+    EXPECT_TRUE(WaitFor([&] { return NoteTextOf(note) == typed; })) << NoteTextOf(note);
+
+    CIniText data = Save();
+    ASSERT_EQ(data.NoteCount(), 1);
+    EXPECT_EQ(data.NoteText(0), typed);
+    EXPECT_EQ(data.Note(0, "EXENAME"), c.onNotepad ? "NOTEPAD.EXE" : "DESKTOP");
+}
+
+std::string CaseName(const testing::TestParamInfo<HotKeyCase>& info) { return info.param.name; }
+
+INSTANTIATE_TEST_SUITE_P(Keys, HotKeyPaste, testing::ValuesIn(kCases), CaseName);
+
+using HotKeyHeld = CorvanaTest;
+
+TEST_F(HotKeyHeld, KeyRepeatsMakeOneNote) {
+    ASSERT_NO_FATAL_FAILURE(StartCorvana());
+    ASSERT_NO_FATAL_FAILURE(StartNotepad());
+    ASSERT_TRUE(BringToFront(m_notepad.Window()));
+    ASSERT_TRUE(MoveCursorTo(POINT{430, 250}));
+    ASSERT_TRUE(PressKeys({VK_LWIN, 'S'}, 4));
+    ASSERT_NE(WaitForNoteOn(m_notepad.Window()), nullptr);
+    // Every hot-key message was queued before the save was asked for.
+    EXPECT_EQ(Save().NoteCount(), 1);
+}
+
+}  // namespace
