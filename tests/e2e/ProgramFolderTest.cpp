@@ -55,6 +55,7 @@ TEST_F(LongProgramFolder, KeepsItsFilesThere) {
     EXPECT_TRUE(corvana.WaitEnd());
     CIniText data = CIniText::Load(m_long.File(L"CorvanaData.ini"));
     EXPECT_EQ(data.NoteCount(), 1);
+    EXPECT_NE(data.Get("SYSTEM", "VERSION"), "") << "the program's version was not read";
     if (!rootHadOne) {
         EXPECT_EQ(GetFileAttributesW(root.c_str()), INVALID_FILE_ATTRIBUTES) << "written on the root of the drive";
         DeleteFileW(root.c_str());
