@@ -18,7 +18,7 @@ void CorvanaTest::StartCorvana(const std::wstring& currentDir) {
     ASSERT_TRUE(m_corvana.WaitReady()) << "the main window never answered";
 }
 
-void CorvanaTest::StartNotepad() { ASSERT_TRUE(m_notepad.Start()) << "no notepad window"; }
+void CorvanaTest::StartNotepad(const RECT& place) { ASSERT_TRUE(m_notepad.Start(place)) << "no notepad window"; }
 
 HWND CorvanaTest::WaitForNoteOn(HWND target) {
     HWND note = nullptr;

@@ -20,7 +20,7 @@ protected:
 
     // Starts it and waits until its main window answers.
     void StartCorvana(const std::wstring& currentDir = {});
-    void StartNotepad();
+    void StartNotepad(const RECT& place = kNotepadRect);
     // The note that opens on the target.
     HWND WaitForNoteOn(HWND target);
     // "手動保存", and the data file it writes.

@@ -53,6 +53,44 @@ TEST_F(ExtentUtl, QueryIsAnsweredWithTheMainWindow) {
     EXPECT_EQ(m_corvana.Ask(kAskAlive, 0), 1);
 }
 
+// An asker whose thread no longer takes messages.
+class CStuckAsker {
+public:
+    CStuckAsker() {
+        m_release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        m_created = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        m_thread = CreateThread(nullptr, 0, Run, this, 0, nullptr);
+        WaitForSingleObject(m_created, kWaitMs);
+    }
+    ~CStuckAsker() {
+        SetEvent(m_release);
+        WaitForSingleObject(m_thread, kWaitMs);
+        CloseHandle(m_thread);
+        CloseHandle(m_created);
+        CloseHandle(m_release);
+    }
+    HWND m_hWnd = nullptr;
+
+private:
+    static DWORD WINAPI Run(void* p) {
+        auto* self = (CStuckAsker*)p;
+        self->m_hWnd = CreateWindowExW(0, L"STATIC", L"stuck", WS_POPUP, 0, 0, 10, 10, HWND_MESSAGE, nullptr,
+                                       nullptr, nullptr);
+        SetEvent(self->m_created);
+        WaitForSingleObject(self->m_release, INFINITE);
+        DestroyWindow(self->m_hWnd);
+        return 0;
+    }
+    HANDLE m_release, m_created, m_thread;
+};
+
+TEST_F(ExtentUtl, AskerThatDoesNotAnswerDoesNotStopCorvana) {
+    CStuckAsker stuck;
+    ASSERT_NE(stuck.m_hWnd, nullptr);
+    EXPECT_EQ(m_corvana.Ask(kAskHandle, (LPARAM)stuck.m_hWnd), 0) << "no answer while the asker hangs";
+    EXPECT_TRUE(m_corvana.Alive());
+}
+
 TEST_F(ExtentUtl, WindowTestSaysWhichWindowsMayTakeANote) {
     const RECT place{200, 200, 500, 400};
     CTestWindow titled(L"付箋の対象", WS_VISIBLE, place), hidden(L"隠れた窓", 0, place),
@@ -62,6 +100,13 @@ TEST_F(ExtentUtl, WindowTestSaysWhichWindowsMayTakeANote) {
         away(L"画面の外", WS_VISIBLE, RECT{-30000, -30000, -29700, -29800}), gone(L"閉じた窓", WS_VISIBLE, place);
     gone.Destroy();
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(gone.m_hWnd); }));
+    // A second Corvana.exe shows its box: a window of the program's own name.
+    CChildProcess second;
+    ASSERT_TRUE(second.Start(m_folder.Exe(), {}, m_folder.Path()));
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        return (box = FindMessageBox(second.Pid(), "     Corvanaは既に起動されています.     ")) != nullptr;
+    }));
     const struct {
         const char* what;
         HWND window;
@@ -79,6 +124,7 @@ TEST_F(ExtentUtl, WindowTestSaysWhichWindowsMayTakeANote) {
         {"no window", nullptr, 0},
         {"the desktop", GetDesktopWindow(), 0},
         {"Corvana's own main window", m_corvana.MainWindow(), 0},
+        {"another Corvana.exe's box", box, 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(m_corvana.Ask(kAskTarget, (LPARAM)c.window), c.answer) << c.what;

@@ -2,7 +2,7 @@
 
 #include "e2e/CorvanaWindows.h"
 
-bool CNotepad::Start() {
+bool CNotepad::Start(const RECT& place) {
     m_hWnd = nullptr;
     wchar_t windows[MAX_PATH] = {};
     GetWindowsDirectoryW(windows, MAX_PATH);
@@ -19,13 +19,9 @@ bool CNotepad::Start() {
     });
     if (!shown)
         return false;
-    const RECT r = kNotepadRect;
-    SetWindowPos(m_hWnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    return WaitFor([this] {
-        RECT now = WindowRect(m_hWnd);
-        return now.left == kNotepadRect.left && now.top == kNotepadRect.top && now.right == kNotepadRect.right &&
-               now.bottom == kNotepadRect.bottom;
-    });
+    SetWindowPos(m_hWnd, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    return WaitFor([this, place] { return WindowRect(m_hWnd) == place; });
 }
 
 bool CNotepad::Close() {

@@ -11,8 +11,8 @@ constexpr RECT kNotepadRect{100, 100, 700, 500};
 
 class CNotepad {
 public:
-    // Started, and its window shown at kNotepadRect.
-    bool Start();
+    // Started, and its window shown at the place given.
+    bool Start(const RECT& place = kNotepadRect);
     HWND Window() const { return m_hWnd; }
     DWORD Pid() const { return m_process.Pid(); }
     // Closed as its user closes it; an unchanged text asks nothing.

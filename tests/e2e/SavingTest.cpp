@@ -62,6 +62,37 @@ TEST_F(Saving, EndOfSessionWritesEveryNote) {
     EXPECT_EQ(data.Note(1, "EXENAME"), "NOTEPAD.EXE");
 }
 
+// The end-session message as Windows sends it: the log-on really ends, the
+// user logs off, or the end was called off.
+TEST_F(Saving, EndSessionMessageWritesOnlyWhenTheSessionEnds) {
+    ASSERT_NO_FATAL_FAILURE(StartCorvana());
+    ASSERT_TRUE(m_corvana.Command(kCommandPasteDesktop));
+    ASSERT_TRUE(WaitFor([&] { return DesktopNotes(m_corvana.Pid()).size() == 1; }));
+    const struct {
+        const char* what;
+        WPARAM ending;
+        LPARAM flags;
+        bool writes;
+    } cases[] = {
+        {"called off", 0, 0, false},
+        {"ending", 1, 0, true},
+        {"logging off", 0, (LPARAM)ENDSESSION_LOGOFF, true},
+    };
+    for (const auto& c : cases) {
+        DeleteFileW(DataFile().c_str());
+        DWORD_PTR answer = 1;
+        // Handled, the save with it, before the send returns.
+        ASSERT_TRUE(SendMessageTimeoutW(m_corvana.MainWindow(), WM_ENDSESSION, c.ending, c.flags, SMTO_NORMAL,
+                                        kWaitMs, &answer))
+            << c.what;
+        EXPECT_EQ(answer, 0u) << c.what;
+        EXPECT_EQ(GetFileAttributesW(DataFile().c_str()) != INVALID_FILE_ATTRIBUTES, c.writes) << c.what;
+        if (c.writes)
+            EXPECT_EQ(CIniText::Load(DataFile()).NoteCount(), 1) << c.what;
+        EXPECT_TRUE(m_corvana.Alive()) << c.what;
+    }
+}
+
 TEST_F(Saving, RestartBringsTheNoteBackOnceNotepadIsOpenAgain) {
     ASSERT_NO_FATAL_FAILURE(StartCorvana());
     ASSERT_NO_FATAL_FAILURE(StartNotepad());
@@ -70,16 +101,22 @@ TEST_F(Saving, RestartBringsTheNoteBackOnceNotepadIsOpenAgain) {
     HWND note = WaitForNoteOn(m_notepad.Window());
     ASSERT_NE(note, nullptr);
     ASSERT_TRUE(SetNoteText(note, "再起動しても残る"));
+    const RECT was = WindowRect(note);
     ASSERT_NO_FATAL_FAILURE(Exit());
     ASSERT_EQ(CIniText::Load(DataFile()).NoteCount(), 1);
     ASSERT_TRUE(m_notepad.Close());
 
     ASSERT_NO_FATAL_FAILURE(StartCorvana());
-    ASSERT_NO_FATAL_FAILURE(StartNotepad());
+    // Elsewhere this time: the note keeps its place on the window.
+    const int dx = 60, dy = 35;
+    ASSERT_NO_FATAL_FAILURE(StartNotepad(RECT{kNotepadRect.left + dx, kNotepadRect.top + dy,
+                                              kNotepadRect.right + dx, kNotepadRect.bottom + dy}));
     note = WaitForNoteOn(m_notepad.Window());
     ASSERT_NE(note, nullptr) << "the note did not come back on the new notepad";
     EXPECT_EQ(NoteTextOf(note), "再起動しても残る");
     EXPECT_EQ(NoteWindows(m_corvana.Pid()).size(), 1u);
+    const RECT moved{was.left + dx, was.top + dy, was.right + dx, was.bottom + dy};
+    EXPECT_TRUE(WaitFor([&] { return WindowRect(note) == moved; })) << WindowRect(note) << " not " << moved;
 }
 
 // The data file held open by another program, sharing nothing.
