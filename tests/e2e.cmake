@@ -14,3 +14,8 @@ target_compile_definitions(e2e_tests PRIVATE CORVANA_EXE_FROM_TESTS=L"${CORVANA_
 # with a window) exits with 0: only a finished run passes.
 set_tests_properties(e2e_tests PROPERTIES PASS_REGULAR_EXPRESSION "\\[  PASSED  \\]"
                                           FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")
+
+# Not a test: scripts/run's hand on the keyboard (a note on notepad, typed into).
+add_executable(corvana_drive e2e/DriveMain.cpp e2e/Waiting.cpp e2e/CorvanaWindows.cpp e2e/Input.cpp)
+target_link_libraries(corvana_drive PRIVATE corvana)
+target_include_directories(corvana_drive PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
