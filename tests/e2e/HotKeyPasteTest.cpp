@@ -58,8 +58,10 @@ TEST_P(HotKeyPaste, NoteOpensWhereExpectedAndTakesTypedText) {
     RECT fr = WindowRect(field);
     ASSERT_TRUE(ClickAt(POINT{(fr.left + fr.right) / 2, (fr.top + fr.bottom) / 2}));
     ASSERT_TRUE(WaitFor([&] { return FocusOfThreadOf(note) == field; })) << "the note's field has no focus";
-    const std::string typed = "会議は３時から";
+    const std::string typed = "会議は３時から\r\n二階で";
     ASSERT_TRUE(TypeText(L"会議は３時から"));
+    ASSERT_TRUE(PressKeys({VK_RETURN}));
+    ASSERT_TRUE(TypeText(L"二階で"));
     EXPECT_TRUE(WaitFor([&] { return NoteTextOf(note) == typed; })) << NoteTextOf(note);
 
     CIniText data = Save();
@@ -83,6 +85,38 @@ TEST_F(HotKeyHeld, KeyRepeatsMakeOneNote) {
     ASSERT_NE(WaitForNoteOn(m_notepad.Window()), nullptr);
     // Every hot-key message was queued before the save was asked for.
     EXPECT_EQ(Save().NoteCount(), 1);
+}
+
+// A hot key this program holds while it lives.
+class CHeldHotKey {
+public:
+    CHeldHotKey(UINT modifiers, UINT key) : m_bHeld(RegisterHotKey(nullptr, 1, modifiers, key) != 0) {}
+    ~CHeldHotKey() {
+        if (m_bHeld)
+            UnregisterHotKey(nullptr, 1);
+    }
+    const bool m_bHeld;
+};
+
+// Win+S held by another program: Corvana says so at its start, and the
+// other hot key still pastes.
+using HotKeyTaken = CorvanaTest;
+
+TEST_F(HotKeyTaken, StartSaysSoAndTheOtherKeyStillPastes) {
+    CHeldHotKey taken(MOD_WIN, 'S');
+    ASSERT_TRUE(taken.m_bHeld);
+    ASSERT_TRUE(m_corvana.Start());
+    HWND box = nullptr;
+    EXPECT_TRUE(WaitFor([&] {
+        return (box = FindMessageBox(m_corvana.Pid(), "Windowへの貼り付けホットキーの登録が失敗しました."
+                                                      "メインパネルのHotKey変更で他のキーに変更してください.")) != nullptr;
+    })) << "no box";
+    if (box)
+        ASSERT_TRUE(AnswerMessageBox(box, IDOK));
+    ASSERT_TRUE(m_corvana.WaitReady());
+    ASSERT_TRUE(MoveCursorTo(POINT{640, 300}));
+    ASSERT_TRUE(PressKeys({VK_LWIN, 'V'}));
+    EXPECT_TRUE(WaitFor([&] { return DesktopNotes(m_corvana.Pid()).size() == 1; })) << "Win+V pasted nothing";
 }
 
 }  // namespace
