@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 
+#include <iosfwd>
 #include <string>
 #include <vector>
 
