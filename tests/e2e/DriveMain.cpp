@@ -68,8 +68,7 @@ int main() {
         return Fail("no note opened on notepad");
 
     if (!text.empty()) {
-        RECT f = WindowRect(NoteField(note));
-        if (!ClickAt(POINT{(f.left + f.right) / 2, (f.top + f.bottom) / 2}) || !TypeText(text))
+        if (!ClickInto(NoteField(note)) || !TypeText(text))
             return Fail("the text could not be typed");
         if (!WaitFor([&] { return NoteTextOf(note) == FromWide(text); }))
             return Fail("the note did not take the text");

@@ -32,13 +32,6 @@ void PrintTo(const HotKeyCase& c, std::ostream* os) { *os << c.what; }
 
 class HotKeyPaste : public CorvanaTest, public testing::WithParamInterface<HotKeyCase> {};
 
-// The keyboard focus of the thread that owns the window.
-HWND FocusOfThreadOf(HWND hwnd) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    return GetGUIThreadInfo(GetWindowThreadProcessId(hwnd, nullptr), &info) ? info.hwndFocus : nullptr;
-}
-
 TEST_P(HotKeyPaste, NoteOpensWhereExpectedAndTakesTypedText) {
     HotKeyCase c = GetParam();
     if (c.fromRight) {
@@ -70,9 +63,7 @@ TEST_P(HotKeyPaste, NoteOpensWhereExpectedAndTakesTypedText) {
     // Clicked and typed into, as its user writes on it.
     ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(note) != 0; }));
     HWND field = NoteField(note);
-    RECT fr = WindowRect(field);
-    ASSERT_TRUE(ClickAt(POINT{(fr.left + fr.right) / 2, (fr.top + fr.bottom) / 2}));
-    ASSERT_TRUE(WaitFor([&] { return FocusOfThreadOf(note) == field; })) << "the note's field has no focus";
+    ASSERT_TRUE(ClickInto(field)) << "the note's field has no focus";
     const std::string typed = "会議は３時から\r\n二階で";
     ASSERT_TRUE(TypeText(L"会議は３時から"));
     ASSERT_TRUE(PressKeys({VK_RETURN}));
@@ -126,8 +117,9 @@ TEST_F(HotKeyTaken, StartSaysSoAndTheOtherKeyStillPastes) {
         return (box = FindMessageBox(m_corvana.Pid(), "Windowへの貼り付けホットキーの登録が失敗しました."
                                                       "メインパネルのHotKey変更で他のキーに変更してください.")) != nullptr;
     })) << "no box";
-    if (box)
+    if (box) {
         ASSERT_TRUE(AnswerMessageBox(box, IDOK));
+    }
     ASSERT_TRUE(m_corvana.WaitReady());
     ASSERT_TRUE(MoveCursorTo(POINT{640, 300}));
     ASSERT_TRUE(PressKeys({VK_LWIN, 'V'}));

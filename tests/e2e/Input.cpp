@@ -105,6 +105,25 @@ bool ClickAt(POINT pt) {
     return Send(inputs);
 }
 
+// The keyboard focus of the thread that owns the window.
+static HWND FocusOfThreadOf(HWND hwnd) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(hwnd, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
+bool ClickInto(HWND field) {
+    for (int attempt = 0; attempt < 2; attempt++) {
+        RECT r{};
+        GetWindowRect(field, &r);
+        if (!ClickAt(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}))
+            return false;
+        if (WaitFor([field] { return FocusOfThreadOf(field) == field; }, 5000))
+            return true;
+    }
+    return false;
+}
+
 bool BringToFront(HWND hwnd) {
     SetForegroundWindow(hwnd);
     return WaitFor([hwnd] { return GetForegroundWindow() == hwnd; }, 10000);

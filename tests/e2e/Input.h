@@ -15,5 +15,10 @@ bool TypeText(const std::wstring& text);
 bool MoveCursorTo(POINT pt);
 // A left click at a point of the screen.
 bool ClickAt(POINT pt);
+// Clicks into a field of another program's window until the field has the
+// keyboard focus (at most twice: on a loaded machine the first click into a
+// note just opened at the screen's edge was seen to leave the focus on the
+// note itself, and a second one, as its user would give, put it in place).
+bool ClickInto(HWND field);
 // Puts the window in front and waits until it is.
 bool BringToFront(HWND hwnd);

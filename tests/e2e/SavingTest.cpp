@@ -49,8 +49,9 @@ TEST_F(Saving, EndOfSessionWritesEveryNote) {
 
     // This program's utility window is a message-only one, so that the end
     // of the session does not end the test with the others.
-    if (UnderWine())
+    if (UnderWine()) {
         ASSERT_TRUE(TopLevelWindows(GetCurrentProcessId()).empty()) << "wineboot would end the test too";
+    }
     ASSERT_TRUE(EndSession(m_corvana.MainWindow())) << "the end of the session did not run";
     ASSERT_TRUE(WaitForFile(DataFile())) << "nothing written at the end of the session";
     CIniText data = CIniText::Load(DataFile());
@@ -87,8 +88,9 @@ TEST_F(Saving, EndSessionMessageWritesOnlyWhenTheSessionEnds) {
             << c.what;
         EXPECT_EQ(answer, 0u) << c.what;
         EXPECT_EQ(GetFileAttributesW(DataFile().c_str()) != INVALID_FILE_ATTRIBUTES, c.writes) << c.what;
-        if (c.writes)
+        if (c.writes) {
             EXPECT_EQ(CIniText::Load(DataFile()).NoteCount(), 1) << c.what;
+        }
         EXPECT_TRUE(m_corvana.Alive()) << c.what;
     }
 }
