@@ -45,11 +45,14 @@ void AllowMessage(UINT msg) {
         change(msg, 1 /* MSGFLT_ADD */);
 }
 
+// The whole folder: in CP932 a folder within the system's limit of
+// characters may take more than MAX_PATH bytes.
 std::string CurrentFolder() {
-    char buf[261] = {};
-    if (!GetCurrentDirectoryA(sizeof buf, buf))
-        return {};
-    return buf;
+    DWORD need = GetCurrentDirectoryA(0, nullptr);
+    std::string folder(need, '\0');
+    DWORD got = need ? GetCurrentDirectoryA(need, folder.data()) : 0;
+    folder.resize(got < need ? got : 0);
+    return folder;
 }
 
 }  // namespace

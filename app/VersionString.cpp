@@ -12,16 +12,29 @@
 static char g_szVersion[256];
 static int g_bVersionBuilt;
 
+// The whole path: in CP932 a path within the system's limit of characters
+// may take more than MAX_PATH bytes.
+static std::wstring ModulePath() {
+    std::vector<wchar_t> path(MAX_PATH);
+    for (;;) {
+        DWORD n = GetModuleFileNameW(nullptr, path.data(), (DWORD)path.size());
+        if (n == 0)
+            return {};
+        if (n < path.size())
+            return std::wstring(path.data(), n);
+        path.resize(path.size() * 2);
+    }
+}
+
 // The product version under the resource's first translation.
 static bool ReadProductVersion(std::string& out) {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, sizeof(path));
+    std::wstring path = ModulePath();
     DWORD handle = 0;
-    DWORD size = GetFileVersionInfoSizeA(path, &handle);
+    DWORD size = GetFileVersionInfoSizeW(path.c_str(), &handle);
     if (size == 0)
         return false;
     std::vector<char> block(size + 1);
-    if (!GetFileVersionInfoA(path, 0, size, block.data()))
+    if (!GetFileVersionInfoW(path.c_str(), 0, size, block.data()))
         return false;
 
     WORD* translation = nullptr;

@@ -1,0 +1,129 @@
+#include "e2e/CorvanaWindows.h"
+
+#include <ostream>
+
+#include "framework/Text.h"
+#include "res/resource.h"
+
+namespace {
+
+constexpr UINT kSendMs = 5000;
+
+BOOL CALLBACK CollectTopLevel(HWND hwnd, LPARAM lp) {
+    auto* found = (std::pair<DWORD, std::vector<HWND>>*)lp;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid == found->first)
+        found->second.push_back(hwnd);
+    return TRUE;
+}
+
+bool IsDialog(HWND hwnd) { return ClassOf(hwnd) == L"#32770"; }
+
+BOOL CALLBACK FindStaticText(HWND child, LPARAM lp) {
+    auto* wanted = (std::pair<const std::string*, bool>*)lp;
+    if (ClassOf(child) == L"Static" && TextOf(child) == *wanted->first) {
+        wanted->second = true;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<HWND> TopLevelWindows(DWORD pid) {
+    std::pair<DWORD, std::vector<HWND>> found{pid, {}};
+    EnumWindows(CollectTopLevel, (LPARAM)&found);
+    return found.second;
+}
+
+std::wstring ClassOf(HWND hwnd) {
+    wchar_t name[256] = {};
+    int n = GetClassNameW(hwnd, name, 256);
+    return std::wstring(name, n > 0 ? n : 0);
+}
+
+std::string TextOf(HWND hwnd) {
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, kSendMs, &length))
+        return {};
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR got = 0;
+    if (!SendMessageTimeoutW(hwnd, WM_GETTEXT, text.size(), (LPARAM)text.data(), SMTO_NORMAL, kSendMs, &got))
+        return {};
+    text.resize(got < text.size() ? got : 0);
+    return FromWide(text);
+}
+
+HWND FindMainWindow(DWORD pid) {
+    for (HWND hwnd : TopLevelWindows(pid))
+        if (IsDialog(hwnd) && TextOf(hwnd) == "コルヴァナ")
+            return hwnd;
+    return nullptr;
+}
+
+bool IsNoteWindow(HWND hwnd) {
+    return IsWindowVisible(hwnd) && IsDialog(hwnd) && NoteField(hwnd) &&
+           !(GetWindowLongW(hwnd, GWL_STYLE) & WS_CHILD);
+}
+
+HWND NoteField(HWND note) {
+    HWND field = GetDlgItem(note, IDC_EDIT_MEMLET);
+    return field && ClassOf(field) == L"Edit" ? field : nullptr;
+}
+
+std::string NoteTextOf(HWND note) {
+    HWND field = NoteField(note);
+    return field ? TextOf(field) : std::string();
+}
+
+std::vector<HWND> NoteWindows(DWORD pid) {
+    std::vector<HWND> notes;
+    for (HWND hwnd : TopLevelWindows(pid))
+        if (IsNoteWindow(hwnd))
+            notes.push_back(hwnd);
+    return notes;
+}
+
+HWND NoteOwnedBy(DWORD pid, HWND target) {
+    for (HWND note : NoteWindows(pid))
+        if (GetWindow(note, GW_OWNER) == target)
+            return note;
+    return nullptr;
+}
+
+std::vector<HWND> DesktopNotes(DWORD pid) {
+    std::vector<HWND> notes;
+    for (HWND note : NoteWindows(pid))
+        if (!GetWindow(note, GW_OWNER))
+            notes.push_back(note);
+    return notes;
+}
+
+HWND FindMessageBox(DWORD pid, const std::string& text) {
+    for (HWND hwnd : TopLevelWindows(pid)) {
+        if (!IsWindowVisible(hwnd) || !IsDialog(hwnd))
+            continue;
+        std::pair<const std::string*, bool> wanted{&text, false};
+        EnumChildWindows(hwnd, FindStaticText, (LPARAM)&wanted);
+        if (wanted.second)
+            return hwnd;
+    }
+    return nullptr;
+}
+
+bool AnswerMessageBox(HWND box, int id) { return PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0) != 0; }
+
+RECT WindowRect(HWND hwnd) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    return r;
+}
+
+bool operator==(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+std::ostream& operator<<(std::ostream& os, const RECT& r) {
+    return os << "{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}";
+}

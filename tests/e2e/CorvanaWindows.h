@@ -1,0 +1,36 @@
+// Finding a process's windows from outside, as another program sees them.
+// Texts come back as the program keeps them: CP932.
+#pragma once
+#include <windows.h>
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+std::vector<HWND> TopLevelWindows(DWORD pid);
+std::wstring ClassOf(HWND hwnd);
+// By WM_GETTEXT, which also reads the fields of other processes.
+std::string TextOf(HWND hwnd);
+
+// The main window: the hidden dialog captioned "コルヴァナ".
+HWND FindMainWindow(DWORD pid);
+
+// A note: a visible top-level dialog of the process holding a note's text
+// field. The writing window and the message boxes hold none.
+bool IsNoteWindow(HWND hwnd);
+std::vector<HWND> NoteWindows(DWORD pid);
+// The note owned by the target, or null.
+HWND NoteOwnedBy(DWORD pid, HWND target);
+// The desktop notes: notes without an owner.
+std::vector<HWND> DesktopNotes(DWORD pid);
+HWND NoteField(HWND note);
+std::string NoteTextOf(HWND note);
+
+// A visible message box of the process showing text, or null.
+HWND FindMessageBox(DWORD pid, const std::string& text);
+// Answers it as its button would.
+bool AnswerMessageBox(HWND box, int id);
+
+RECT WindowRect(HWND hwnd);
+bool operator==(const RECT& a, const RECT& b);
+std::ostream& operator<<(std::ostream& os, const RECT& r);

@@ -1,0 +1,59 @@
+// The main window as its notification-area icon shows it: hidden from the
+// start, shown in the corner of the work area on a double click, hidden
+// again by its close box, and the icon's menu chosen from by keyboard.
+#include "e2e/CorvanaTest.h"
+#include "e2e/Input.h"
+
+namespace {
+
+// The icon's callback message, as the shell sends it.
+constexpr UINT kTrayNotify = WM_USER + 100;
+
+class MainWindow : public CorvanaTest {
+protected:
+    void SetUp() override {
+        ASSERT_NO_FATAL_FAILURE(CorvanaTest::SetUp());
+        ASSERT_NO_FATAL_FAILURE(StartCorvana());
+    }
+    bool Icon(UINT mouse) const { return PostMessageW(m_corvana.MainWindow(), kTrayNotify, 0, mouse) != 0; }
+    bool Shown() const { return IsWindowVisible(m_corvana.MainWindow()) != 0; }
+};
+
+TEST_F(MainWindow, DoubleClickShowsItInTheCornerAndTheCloseBoxHidesIt) {
+    EXPECT_FALSE(Shown());
+    ASSERT_TRUE(Icon(WM_LBUTTONDBLCLK));
+    ASSERT_TRUE(WaitFor([&] { return Shown(); })) << "not shown";
+    RECT area{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    const RECT r = WindowRect(m_corvana.MainWindow());
+    // Without the desktop window manager the visible frame is the window.
+    EXPECT_EQ(r.right, area.right) << r;
+    EXPECT_EQ(r.bottom, area.bottom) << r;
+
+    ASSERT_TRUE(PostMessageW(m_corvana.MainWindow(), WM_SYSCOMMAND, SC_CLOSE, 0));
+    ASSERT_TRUE(WaitFor([&] { return !Shown(); })) << "still shown";
+    EXPECT_TRUE(m_corvana.Alive());
+    // A command of the menu leaves it hidden.
+    EXPECT_EQ(Save().NoteCount(), 0);
+    EXPECT_FALSE(Shown());
+}
+
+TEST_F(MainWindow, IconMenuChosenByKeyboardExits) {
+    ASSERT_TRUE(m_corvana.Command(kCommandPasteDesktop));
+    ASSERT_TRUE(WaitFor([&] { return DesktopNotes(m_corvana.Pid()).size() == 1; }));
+    ASSERT_TRUE(MoveCursorTo(POINT{1100, 700}));
+    ASSERT_TRUE(Icon(WM_RBUTTONUP));
+    ASSERT_TRUE(WaitFor([&] {
+        for (HWND hwnd : TopLevelWindows(m_corvana.Pid()))
+            if (ClassOf(hwnd) == L"#32768" && IsWindowVisible(hwnd))
+                return true;
+        return false;
+    })) << "no menu";
+    // Up from nothing chosen is the last item: "終了".
+    ASSERT_TRUE(PressKeys({VK_UP}));
+    ASSERT_TRUE(PressKeys({VK_RETURN}));
+    ASSERT_TRUE(m_corvana.WaitEnd()) << "still running";
+    EXPECT_EQ(CIniText::Load(DataFile()).NoteCount(), 1);
+}
+
+}  // namespace

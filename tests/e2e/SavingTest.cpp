@@ -1,0 +1,205 @@
+// Notes outlive the program: the end of a session writes every one of them,
+// a restart brings them back on their windows, and a data file that cannot
+// be written at "終了" loses nothing unless the user says so.
+#include "e2e/CorvanaTest.h"
+#include "e2e/ExtentUtl.h"
+#include "framework/Text.h"
+
+namespace {
+
+bool UnderWine() {
+    HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll && GetProcAddress(ntdll, "wine_get_version");
+}
+
+// Under Wine, wineboot's end of the session: every process with a top-level
+// window gets the end-session messages and is ended after them. Elsewhere
+// the main window gets the messages as at a log-off.
+bool EndSession(HWND main) {
+    if (!UnderWine()) {
+        DWORD_PTR r = 0;
+        return SendMessageTimeoutW(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 30000, &r) &&
+               SendMessageTimeoutW(main, WM_ENDSESSION, 1, ENDSESSION_LOGOFF, SMTO_NORMAL, 30000, &r);
+    }
+    wchar_t system[MAX_PATH] = {};
+    GetSystemDirectoryW(system, MAX_PATH);
+    CChildProcess wineboot;
+    return wineboot.Start(std::wstring(system) + L"\\wineboot.exe", L"--end-session") && wineboot.WaitEnd();
+}
+
+using Saving = CorvanaTest;
+
+TEST_F(Saving, EndOfSessionWritesEveryNote) {
+    ASSERT_NO_FATAL_FAILURE(StartCorvana());
+    ASSERT_NO_FATAL_FAILURE(StartNotepad());
+    CUtilityWindow utility;
+    ASSERT_TRUE(SendRecord(m_corvana.MainWindow(), utility.Handle(), CNoteRecord(m_notepad.Window(), {400, 300})));
+    ASSERT_TRUE(m_corvana.Command(kCommandPasteDesktop));
+    HWND onNotepad = WaitForNoteOn(m_notepad.Window());
+    ASSERT_NE(onNotepad, nullptr);
+    HWND onDesktop = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        auto notes = DesktopNotes(m_corvana.Pid());
+        onDesktop = notes.empty() ? nullptr : notes.front();
+        return onDesktop != nullptr;
+    })) << "no desktop note";
+    ASSERT_TRUE(SetNoteText(onNotepad, "メモ帳の付箋"));
+    ASSERT_TRUE(SetNoteText(onDesktop, "デスクトップの付箋"));
+    ASSERT_FALSE(GetFileAttributesW(DataFile().c_str()) != INVALID_FILE_ATTRIBUTES) << "written before the end";
+
+    // This program's utility window is a message-only one, so that the end
+    // of the session does not end the test with the others.
+    if (UnderWine()) {
+        ASSERT_TRUE(TopLevelWindows(GetCurrentProcessId()).empty()) << "wineboot would end the test too";
+    }
+    ASSERT_TRUE(EndSession(m_corvana.MainWindow())) << "the end of the session did not run";
+    ASSERT_TRUE(WaitForFile(DataFile())) << "nothing written at the end of the session";
+    CIniText data = CIniText::Load(DataFile());
+    ASSERT_EQ(data.NoteCount(), 2);
+    // The newest note comes first.
+    EXPECT_EQ(data.NoteText(0), "デスクトップの付箋");
+    EXPECT_EQ(data.Note(0, "EXENAME"), "DESKTOP");
+    EXPECT_EQ(data.NoteText(1), "メモ帳の付箋");
+    EXPECT_EQ(data.Note(1, "EXENAME"), "NOTEPAD.EXE");
+}
+
+// The end-session message as Windows sends it: the log-on really ends, the
+// user logs off, or the end was called off.
+TEST_F(Saving, EndSessionMessageWritesOnlyWhenTheSessionEnds) {
+    ASSERT_NO_FATAL_FAILURE(StartCorvana());
+    ASSERT_TRUE(m_corvana.Command(kCommandPasteDesktop));
+    ASSERT_TRUE(WaitFor([&] { return DesktopNotes(m_corvana.Pid()).size() == 1; }));
+    const struct {
+        const char* what;
+        WPARAM ending;
+        LPARAM flags;
+        bool writes;
+    } cases[] = {
+        {"called off", 0, 0, false},
+        {"ending", 1, 0, true},
+        {"logging off", 0, (LPARAM)ENDSESSION_LOGOFF, true},
+    };
+    for (const auto& c : cases) {
+        DeleteFileW(DataFile().c_str());
+        DWORD_PTR answer = 1;
+        // Handled, the save with it, before the send returns.
+        ASSERT_TRUE(SendMessageTimeoutW(m_corvana.MainWindow(), WM_ENDSESSION, c.ending, c.flags, SMTO_NORMAL,
+                                        kWaitMs, &answer))
+            << c.what;
+        EXPECT_EQ(answer, 0u) << c.what;
+        EXPECT_EQ(GetFileAttributesW(DataFile().c_str()) != INVALID_FILE_ATTRIBUTES, c.writes) << c.what;
+        if (c.writes) {
+            EXPECT_EQ(CIniText::Load(DataFile()).NoteCount(), 1) << c.what;
+        }
+        EXPECT_TRUE(m_corvana.Alive()) << c.what;
+    }
+}
+
+TEST_F(Saving, RestartBringsTheNoteBackOnceNotepadIsOpenAgain) {
+    ASSERT_NO_FATAL_FAILURE(StartCorvana());
+    ASSERT_NO_FATAL_FAILURE(StartNotepad());
+    CUtilityWindow utility;
+    ASSERT_TRUE(SendRecord(m_corvana.MainWindow(), utility.Handle(), CNoteRecord(m_notepad.Window(), {400, 300})));
+    HWND note = WaitForNoteOn(m_notepad.Window());
+    ASSERT_NE(note, nullptr);
+    ASSERT_TRUE(SetNoteText(note, "再起動しても残る"));
+    const RECT was = WindowRect(note);
+    ASSERT_NO_FATAL_FAILURE(Exit());
+    ASSERT_EQ(CIniText::Load(DataFile()).NoteCount(), 1);
+    ASSERT_TRUE(m_notepad.Close());
+
+    ASSERT_NO_FATAL_FAILURE(StartCorvana());
+    // Elsewhere this time: the note keeps its place on the window.
+    const int dx = 60, dy = 35;
+    ASSERT_NO_FATAL_FAILURE(StartNotepad(RECT{kNotepadRect.left + dx, kNotepadRect.top + dy,
+                                              kNotepadRect.right + dx, kNotepadRect.bottom + dy}));
+    note = WaitForNoteOn(m_notepad.Window());
+    ASSERT_NE(note, nullptr) << "the note did not come back on the new notepad";
+    EXPECT_EQ(NoteTextOf(note), "再起動しても残る");
+    EXPECT_EQ(NoteWindows(m_corvana.Pid()).size(), 1u);
+    const RECT moved{was.left + dx, was.top + dy, was.right + dx, was.bottom + dy};
+    EXPECT_TRUE(WaitFor([&] { return WindowRect(note) == moved; })) << WindowRect(note) << " not " << moved;
+}
+
+// The data file held open by another program, sharing nothing.
+class CLockedFile {
+public:
+    explicit CLockedFile(const std::wstring& path)
+        : m_h(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+    ~CLockedFile() { Unlock(); }
+    bool Locked() const { return m_h != INVALID_HANDLE_VALUE; }
+    void Unlock() {
+        if (Locked())
+            CloseHandle(m_h);
+        m_h = INVALID_HANDLE_VALUE;
+    }
+
+private:
+    HANDLE m_h;
+};
+
+class LockedDataFile : public CorvanaTest {
+protected:
+    void SetUp() override {
+        ASSERT_NO_FATAL_FAILURE(CorvanaTest::SetUp());
+        m_before = DesktopNotesFile({"保存前の付箋"});
+        ASSERT_TRUE(WriteFileBytes(DataFile(), m_before));
+        ASSERT_NO_FATAL_FAILURE(StartCorvana());
+        ASSERT_TRUE(WaitFor([&] { return (m_note = OnlyDesktopNote()) != nullptr; })) << "the stored note is not shown";
+        ASSERT_EQ(NoteTextOf(m_note), "保存前の付箋");
+        // A change not yet written.
+        ASSERT_TRUE(SetNoteText(m_note, "書き換えた付箋"));
+    }
+    HWND OnlyDesktopNote() const {
+        auto notes = DesktopNotes(m_corvana.Pid());
+        return notes.size() == 1 ? notes.front() : nullptr;
+    }
+    // "終了" with the file locked: the error, then the question.
+    void ExitAndAnswer(int answer) {
+        ASSERT_TRUE(m_corvana.Command(kCommandExit));
+        HWND box = nullptr;
+        ASSERT_TRUE(WaitFor([&] {
+            return (box = FindMessageBox(
+                        m_corvana.Pid(),
+                        "設定ファイルをOPENできません.エディタ等で設定ファイルを開いていいる可能性性があります。")) !=
+                   nullptr;
+        })) << "no error box";
+        ASSERT_TRUE(AnswerMessageBox(box, IDOK));
+        HWND question = nullptr;
+        ASSERT_TRUE(WaitFor([&] {
+            return (question = FindMessageBox(m_corvana.Pid(), "データを保存できませんでした。このまま終了しますか？")) !=
+                   nullptr;
+        })) << "no question";
+        ASSERT_TRUE(AnswerMessageBox(question, answer));
+    }
+    std::string m_before;
+    HWND m_note = nullptr;
+};
+
+TEST_F(LockedDataFile, NoKeepsEverythingAndALaterExitWritesIt) {
+    CLockedFile lock(DataFile());
+    ASSERT_TRUE(lock.Locked());
+    ASSERT_NO_FATAL_FAILURE(ExitAndAnswer(IDNO));
+    // It runs on, its note open again with the change.
+    ASSERT_TRUE(WaitFor([&] { return (m_note = OnlyDesktopNote()) != nullptr; })) << "the note did not come back";
+    EXPECT_EQ(NoteTextOf(m_note), "書き換えた付箋");
+    EXPECT_TRUE(m_corvana.Alive());
+    lock.Unlock();
+    EXPECT_EQ(ReadFileBytes(DataFile()), m_before);
+
+    ASSERT_NO_FATAL_FAILURE(Exit());
+    CIniText data = CIniText::Load(DataFile());
+    ASSERT_EQ(data.NoteCount(), 1);
+    EXPECT_EQ(data.NoteText(0), "書き換えた付箋");
+}
+
+TEST_F(LockedDataFile, YesEndsWithTheFileAsItWas) {
+    CLockedFile lock(DataFile());
+    ASSERT_TRUE(lock.Locked());
+    ASSERT_NO_FATAL_FAILURE(ExitAndAnswer(IDYES));
+    EXPECT_TRUE(m_corvana.WaitEnd()) << "still running after Yes";
+    lock.Unlock();
+    EXPECT_EQ(ReadFileBytes(DataFile()), m_before);
+}
+
+}  // namespace
