@@ -67,3 +67,6 @@
 #define IDD_WINDOWSELDLG 147
 #define IDC_LIST_WINDOW 1098
 #define IDC_STATIC_IMAGE 1205
+
+// The dialogs of a note's look and text.
+#include "res/NoteDialogs.h"

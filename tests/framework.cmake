@@ -1,6 +1,6 @@
 corvana_test(framework_tests
   SOURCES framework/TestWindows.cpp framework/TextTest.cpp framework/MessageBoxTest.cpp
           framework/ResourceTest.cpp framework/WndTest.cpp framework/DialogTest.cpp
-          framework/DataExchangeTest.cpp framework/ControlsTest.cpp
+          framework/DataExchangeTest.cpp framework/ControlsTest.cpp framework/EditByteLimitTest.cpp
   RESOURCES framework/FrameworkTest.rc
   TIMEOUT 60)

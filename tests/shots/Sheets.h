@@ -9,3 +9,7 @@ RECT ShowMainSheet();
 RECT ShowAboutSheet();
 RECT ShowWritingSheet();
 RECT ShowWindowSelSheet();
+RECT ShowColorSettingSheet();
+RECT ShowTransSettingSheet();
+RECT ShowSizeFrameSheet();
+RECT ShowEditTextSheet();

@@ -26,6 +26,10 @@ const Sheet kSheets[] = {
     {"about", ShowAboutSheet},
     {"writing", ShowWritingSheet},
     {"winsel", ShowWindowSelSheet},
+    {"color", ShowColorSettingSheet},
+    {"trans", ShowTransSettingSheet},
+    {"sizeframe", ShowSizeFrameSheet},
+    {"edittext", ShowEditTextSheet},
 };
 
 // Lets the windows paint, enable themselves and settle under the mouse.

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "framework/Text.h"
-#include "note/EditByteLimit.h"
+#include "framework/EditByteLimit.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "note/EditByteLimit.h"
+#include "framework/EditByteLimit.h"
 
 #include <algorithm>
 
