@@ -129,6 +129,14 @@ bool CControlDlg::OnCommand(int id, int code, HWND ctl) {
         UpdateList();
         return true;
     }
+    if (id == IDC_BUTTON_MATCHCONDITION && code == BN_CLICKED) {
+        OnButtonMatchCondition();
+        return true;
+    }
+    if (id == IDC_BUTTON_PRESET && code == BN_CLICKED) {
+        OnButtonPreSet();
+        return true;
+    }
     return CDialog::OnCommand(id, code, ctl);
 }
 

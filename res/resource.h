@@ -70,3 +70,5 @@
 
 // The dialogs of a note's look and text.
 #include "res/NoteDialogs.h"
+// The dialogs of match conditions and presets.
+#include "res/MatchDialogs.h"
