@@ -87,9 +87,13 @@ void CColourWnd::OnPaint() {
 }
 
 LRESULT CColourWnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_PRINTCLIENT) {
+    // PrintWindow asks for WM_PRINT; themed buttons ask the parent's
+    // background with WM_PRINTCLIENT alone.
+    if (msg == WM_PRINT) {
         m_nPrinted++;
         m_bPrintedIconic = ::IsIconic(m_hWnd) != 0;
+    }
+    if (msg == WM_PRINTCLIENT) {
         Fill((HDC)wp);
         return 0;
     }
