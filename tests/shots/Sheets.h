@@ -13,3 +13,8 @@ RECT ShowColorSettingSheet();
 RECT ShowTransSettingSheet();
 RECT ShowSizeFrameSheet();
 RECT ShowEditTextSheet();
+RECT ShowMatchConditionSheet();
+RECT ShowChildSelSheet();
+RECT ShowWinExSelSheet();
+RECT ShowPreSetListSheet();
+RECT ShowPreSetSheet();

@@ -30,6 +30,11 @@ const Sheet kSheets[] = {
     {"trans", ShowTransSettingSheet},
     {"sizeframe", ShowSizeFrameSheet},
     {"edittext", ShowEditTextSheet},
+    {"match", ShowMatchConditionSheet},
+    {"childsel", ShowChildSelSheet},
+    {"winexsel", ShowWinExSelSheet},
+    {"presetlist", ShowPreSetListSheet},
+    {"preset", ShowPreSetSheet},
 };
 
 // Lets the windows paint, enable themselves and settle under the mouse.
