@@ -187,10 +187,14 @@ void CSerchDlg::OnCancel() {
 
 void CSerchDlg::OnNcLButtonDown(UINT hitTest, LPARAM lp) {
     // The panel is placed by the main window: a drag of its caption moves
-    // the main window.
+    // the main window, whose move loop has ended with the drag. A move of
+    // the panel's own, started then with the button up, would follow the
+    // mouse until the next click.
     HWND main = ::GetWindow(m_hWnd, GW_OWNER);
-    if (hitTest == HTCAPTION && main)
+    if (hitTest == HTCAPTION && main) {
         SendMessageW(main, WM_NCLBUTTONDOWN, HTCAPTION, lp);
+        return;
+    }
     Default();
 }
 
