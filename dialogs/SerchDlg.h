@@ -35,10 +35,6 @@ public:
 
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
-    // The record against the conditions of the last accepted search, at the
-    // time now (seconds since 1970).
-    bool IsMatch(CMemletData& data, int64_t now) const;
-
 protected:
     void DoDataExchange(CDataExchange& dx) override;
     bool OnCommand(int id, int code, HWND ctl) override;
@@ -53,6 +49,9 @@ protected:
     void OnNcLButtonDown(UINT hitTest, LPARAM lp);
 
 private:
+    // The record against the conditions of the last accepted search, at the
+    // time now (seconds since 1970).
+    bool IsMatch(CMemletData& data, int64_t now) const;
     void Search();
     void ReSearch();
     void UpdateResultLabel();
