@@ -174,9 +174,11 @@ private:
     int FindSerial(uint64_t serial) const;
     // Erases record i; it and every record behind it are marked changed.
     void RemoveAt(int i);
-    // The buttons' commands on the list's selection: the row, or -1 after
-    // the command's own box when there is none.
+    // A button's click to its command; false for an id that is no button
+    // of the panel's.
     bool OnPanelCommand(int id);
+    // The list's selection mark, or -1 after the command's own box when no
+    // row is selected.
     int SelectionMark(const char* noRowText);
     // The record of a row the list shows; null past the end.
     CMemletData* RowRecord(int row);
