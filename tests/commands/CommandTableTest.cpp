@@ -78,6 +78,7 @@ TEST_F(CommandsTest, EachButtonWithoutRowStaleNoAndYes) {
             if (col == kStale)
                 m_panel.m_ListCtrl.InsertItem(4, "古い行");
             Mark(col == kNoRow ? -1 : col == kStale ? 4 : 1);
+            m_panel.ShowItem(1);
             Answer(col == kNo ? IDNO : IDYES);
             std::unique_ptr<CModalScript> script;
             bool onRow = col == kNo || col == kYes;
@@ -100,6 +101,12 @@ TEST_F(CommandsTest, EachButtonWithoutRowStaleNoAndYes) {
             EXPECT_EQ(want.file, FileExists(DataPath()) ? FileLabels(DataPath()) : "-");
             EXPECT_EQ(want.refills, m_refreshes.size());
             EXPECT_EQ(0, StrayNotes());
+            // A removal clears the note view and its buttons; otherwise it
+            // shows the note as before, or its new text.
+            bool removed = want.list.size() < kScene.size();
+            bool edited = c.id == IDC_BUTTON_EDITTEXT && col == kYes;
+            EXPECT_EQ(removed ? "" : edited ? kEdited : "A", ShownText());
+            EXPECT_EQ(!removed, IsWindowEnabled(m_panel.GetDlgItem(IDC_BUTTON_MATCHCONDITION)) != FALSE);
 
             // Where the chosen note went.
             bool acted = onRow || (c.id == IDC_BUTTON_DELETEALL && col != kNo);
@@ -151,6 +158,29 @@ TEST_F(CommandsTest, EachButtonWithoutRowStaleNoAndYes) {
             }
             CloseScene();
         }
+    }
+}
+
+// A read-only note is edited only after Yes to the question.
+TEST_F(CommandsTest, AReadOnlyNotesTextIsEditedOnlyAfterYes) {
+    for (int answer : {IDNO, IDYES}) {
+        SCOPED_TRACE(answer == IDYES ? "Yes" : "No");
+        OpenScene();
+        ASSERT_FALSE(HasFatalFailure());
+        NoteOf("A")->setReadOnly(1);
+        Answer(answer);
+        Mark(1);
+        std::unique_ptr<CModalScript> script;
+        if (answer == IDYES)
+            script = std::make_unique<CModalScript>(kEditCaption, [](HWND dlg) { EditAndOk(dlg, kEdited); });
+        Click(IDC_BUTTON_EDITTEXT);
+        EXPECT_EQ(std::vector<std::string>{"書き込み禁止状態ですが編集しますか？"}, Boxes());
+        EXPECT_EQ(answer == IDYES ? "D 書き直した本文 B C" : kScene, Labels(false));
+        const CMemletData* a = Find(answer == IDYES ? kEdited : "A");
+        ASSERT_NE(nullptr, a);
+        EXPECT_EQ(1, a->m_nReadOnly);
+        EXPECT_EQ(nullptr, a->m_pMemletWin);
+        CloseScene();
     }
 }
 
