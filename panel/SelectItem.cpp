@@ -1,13 +1,9 @@
-// The search panel's way into the list: a row selected and shown as a
-// click would.
+// A row chosen from outside the list (the search panel's result).
 #include "panel/ControlDlg.h"
 
 void CControlDlg::SelectItem(int row) {
-    if (row < 0 || row >= (int)m_MemletList.size())
+    if (!RowRecord(row))
         return;
-    m_ListCtrl.SetSelectionMark(row);
-    m_ListCtrl.SetItemState(row, LVIS_SELECTED, LVIS_SELECTED);
-    m_ListCtrl.SetHotItem(row);
-    m_ListCtrl.EnsureVisible(row, false);
+    MarkRow(row);
     ShowItem(row);
 }
