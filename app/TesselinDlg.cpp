@@ -101,10 +101,11 @@ bool CTesselinDlg::OnInitDialog() {
         m_ControlDlg.ShowWindow(SW_SHOW);
     }
     m_WriteMsgDlg.Create(m_hWnd);
-    // The caches, the pending list's window and the search panel come with
-    // their dialogs; until then their buttons stay disabled.
-    for (int id : {IDC_BUTTON_EXPORTSTACK, IDC_BUTTON_INPORTSTACK, IDC_BUTTON_PENDINGLIST, IDC_CHECK_SERCHPANEL})
+    // The caches and the pending list's window come with their dialogs;
+    // until then their buttons stay disabled.
+    for (int id : {IDC_BUTTON_EXPORTSTACK, IDC_BUTTON_INPORTSTACK, IDC_BUTTON_PENDINGLIST})
         ::EnableWindow(GetDlgItem(id), FALSE);
+    CreateSerchPanel();
 
     CenterWindow();
     UpdateTrayTip();
@@ -136,6 +137,8 @@ void CTesselinDlg::ShowMainWindow(int show) {
         return;
     }
     m_nSerchCheck = 0;
+    if (m_SerchDlg.m_hWnd)
+        m_SerchDlg.ShowWindow(SW_HIDE);
     ::CheckDlgButton(m_hWnd, IDC_CHECK_SERCHPANEL, BST_UNCHECKED);
 }
 
@@ -252,6 +255,11 @@ bool CTesselinDlg::OnCommand(int id, int code, HWND ctl) {
         return true;
     case ID_MENUITEM_EXIT:
         OnMenuitemexit();
+        return true;
+    case IDC_CHECK_SERCHPANEL:
+        if (code != BN_CLICKED)
+            break;
+        OnCheckSerchPanel();
         return true;
     }
     return CDialog::OnCommand(id, code, ctl);

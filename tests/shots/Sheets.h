@@ -7,6 +7,7 @@ RECT ShowNoteSheet();
 RECT ShowControlsSheet();
 RECT ShowMainSheet();
 RECT ShowPanelSheet();
+RECT ShowSearchSheet();
 RECT ShowAboutSheet();
 RECT ShowWritingSheet();
 RECT ShowWindowSelSheet();

@@ -24,6 +24,7 @@ const Sheet kSheets[] = {
     {"controls", ShowControlsSheet},
     {"main", ShowMainSheet},
     {"panel", ShowPanelSheet},
+    {"search", ShowSearchSheet},
     {"about", ShowAboutSheet},
     {"writing", ShowWritingSheet},
     {"winsel", ShowWindowSelSheet},
