@@ -129,6 +129,14 @@ bool CControlDlg::OnCommand(int id, int code, HWND ctl) {
         UpdateList();
         return true;
     }
+    if (id == IDC_BUTTON_PROPATY && code == BN_CLICKED) {
+        OnButtonPropaty();
+        return true;
+    }
+    if (id == IDC_BUTTON_INITIALMEMLET && code == BN_CLICKED) {
+        OnButtonInitialMemlet();
+        return true;
+    }
     return CDialog::OnCommand(id, code, ctl);
 }
 
