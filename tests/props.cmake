@@ -3,7 +3,7 @@
 corvana_test(props_tests
   SOURCES framework/TestWindows.cpp framework/ModalScript.cpp framework/TargetProcess.cpp framework/Pixels.cpp
           e2e/Waiting.cpp e2e/ChildProcess.cpp e2e/CorvanaWindows.cpp e2e/Notepad.cpp e2e/Input.cpp
-          props/PropsTest.cpp props/HotKeyFieldTest.cpp props/PropatyDlgTest.cpp
+          props/PropsTest.cpp props/HotKeyStateTest.cpp props/HotKeyFieldTest.cpp props/PropatyDlgTest.cpp
           props/InitialMemletDlgTest.cpp props/PanelPropsTest.cpp
   RESOURCES props/PropsTest.rc
   TIMEOUT 240)

@@ -129,7 +129,7 @@ TEST_F(PropatyTrial, CheckAndOkOfEveryKindOfPair) {
 TEST(PropatyDlg, UntouchedOkGivesBackEveryGroupAsGiven) {
     const struct {
         int saveTiming, saveFormat, period;
-    } cases[] = {{0, 0, 0}, {1, 1, 1}, {0, 2, 2}, {1, -1, 0}, {0, 1, 2}};
+    } cases[] = {{0, 0, 0}, {1, 1, 1}, {0, 2, 2}, {1, -1, 0}, {0, 1, 2}, {3, 1, 7}, {-1, 0, -1}};
     for (const auto& c : cases) {
         CBoxRecorder boxes;
         CPropatyDlg dlg;
