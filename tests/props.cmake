@@ -9,14 +9,12 @@ corvana_test(props_tests
   TIMEOUT 240)
 add_dependencies(props_tests corvana_targets)
 
-# The same dialogs in the real Corvana.exe, driven from outside.
+# The same dialogs in the real Corvana.exe, driven from outside with the
+# end-to-end helpers (tests/e2e.cmake comes first and names them).
 corvana_test(props_e2e_tests
-  SOURCES e2e/Waiting.cpp e2e/ChildProcess.cpp e2e/ProgramFolder.cpp e2e/CorvanaWindows.cpp e2e/CorvanaProcess.cpp
-          e2e/Notepad.cpp e2e/Input.cpp e2e/DataFile.cpp e2e/CorvanaTest.cpp props/PropsEndToEndTest.cpp
+  SOURCES ${E2E_HELPERS} e2e/CorvanaTest.cpp props/PropsEndToEndTest.cpp
   TIMEOUT 300)
 add_dependencies(props_e2e_tests Corvana)
-get_target_property(PROPS_PROGRAM_DIR Corvana RUNTIME_OUTPUT_DIRECTORY)
-file(RELATIVE_PATH PROPS_EXE_FROM_TESTS ${CMAKE_CURRENT_BINARY_DIR} ${PROPS_PROGRAM_DIR}/Corvana.exe)
-target_compile_definitions(props_e2e_tests PRIVATE CORVANA_EXE_FROM_TESTS=L"${PROPS_EXE_FROM_TESTS}")
+target_compile_definitions(props_e2e_tests PRIVATE CORVANA_EXE_FROM_TESTS=L"${CORVANA_EXE_FROM_TESTS}")
 set_tests_properties(props_e2e_tests PROPERTIES PASS_REGULAR_EXPRESSION "\\[  PASSED  \\]"
                                                 FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")

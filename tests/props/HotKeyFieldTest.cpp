@@ -36,42 +36,32 @@ bool Focus(CDialog& dlg, CHotKeyExCtrl& field) {
     return WaitUntil([&] { return CHotKeyExCtrl::HookTarget() == field.m_hWnd; });
 }
 
-// Whatever else the keys did, nothing is left pressed for the next test.
-void ReleaseAll() {
-    for (WORD vk : {VK_LWIN, VK_RWIN, VK_APPS, VK_CONTROL, VK_SHIFT, VK_MENU})
-        if (GetAsyncKeyState(vk) < 0)
-            SendKeys({{vk, false}});
-}
-
+// Chords one after the other: a key, or a modifier and a key, pressed in
+// order and released in the reverse order.
+struct Chord {
+    WORD first, second;  // second 0: the first alone
+};
 struct Sequence {
     const char* what;
-    std::vector<KeyEvent> keys;
+    std::vector<Chord> chords;
     std::string shown;
     UINT modifiers, key;  // GetRegHotKey
 };
 
 TEST(HotKeyField, KeySequencesGiveTheShownTextAndTheStoredPair) {
-    auto down = [](WORD vk) { return KeyEvent{vk, true}; };
-    auto up = [](WORD vk) { return KeyEvent{vk, false}; };
     const Sequence cases[] = {
-        {"Win+S released", {down(VK_LWIN), down('S'), up('S'), up(VK_LWIN)}, "Win + S", MOD_WIN, 'S'},
-        {"Win+S, then Ctrl alone",
-         {down(VK_LWIN), down('S'), up('S'), up(VK_LWIN), down(VK_CONTROL), up(VK_CONTROL)},
-         kCtrl + " + ", MOD_CONTROL, 0},
-        {"Ctrl+Shift released without a key",
-         {down(VK_CONTROL), down(VK_SHIFT), up(VK_SHIFT), up(VK_CONTROL)},
-         kCtrl + " + " + kShift + " + ", MOD_CONTROL | MOD_SHIFT, 0},
-        {"Tab as the key", {down(VK_CONTROL), down(VK_TAB), up(VK_TAB), up(VK_CONTROL)},
-         kCtrl + " + " + Name(VK_TAB), MOD_CONTROL, VK_TAB},
-        {"Enter as the key", {down(VK_RETURN), up(VK_RETURN)}, Name(VK_RETURN), 0, VK_RETURN},
-        {"Esc as the key", {down(VK_SHIFT), down(VK_ESCAPE), up(VK_ESCAPE), up(VK_SHIFT)},
-         kShift + " + " + Name(VK_ESCAPE), MOD_SHIFT, VK_ESCAPE},
-        {"right Win counts as Win", {down(VK_RWIN), down('A'), up('A'), up(VK_RWIN)}, "Win + A", MOD_WIN, 'A'},
-        {"Apps counts as Win", {down(VK_APPS), down('B'), up('B'), up(VK_APPS)}, "Win + B", MOD_WIN, 'B'},
-        {"Alt and F10 are kept", {down(VK_MENU), down(VK_F10), up(VK_F10), up(VK_MENU)},
-         kAlt + " + " + Name(VK_F10), MOD_ALT, VK_F10},
-        {"the left arrow is no keypad key", {down(VK_CONTROL), down(VK_LEFT), up(VK_LEFT), up(VK_CONTROL)},
-         kCtrl + " + " + Name(VK_LEFT, true), MOD_CONTROL, VK_LEFT},
+        {"Win+S released", {{VK_LWIN, 'S'}}, "Win + S", MOD_WIN, 'S'},
+        {"Win+S, then Ctrl alone", {{VK_LWIN, 'S'}, {VK_CONTROL, 0}}, kCtrl + " + ", MOD_CONTROL, 0},
+        {"Ctrl+Shift released without a key", {{VK_CONTROL, VK_SHIFT}}, kCtrl + " + " + kShift + " + ",
+         MOD_CONTROL | MOD_SHIFT, 0},
+        {"Tab as the key", {{VK_CONTROL, VK_TAB}}, kCtrl + " + " + Name(VK_TAB), MOD_CONTROL, VK_TAB},
+        {"Enter as the key", {{VK_RETURN, 0}}, Name(VK_RETURN), 0, VK_RETURN},
+        {"Esc as the key", {{VK_SHIFT, VK_ESCAPE}}, kShift + " + " + Name(VK_ESCAPE), MOD_SHIFT, VK_ESCAPE},
+        {"right Win counts as Win", {{VK_RWIN, 'A'}}, "Win + A", MOD_WIN, 'A'},
+        {"Apps counts as Win", {{VK_APPS, 'B'}}, "Win + B", MOD_WIN, 'B'},
+        {"Alt and F10 are kept", {{VK_MENU, VK_F10}}, kAlt + " + " + Name(VK_F10), MOD_ALT, VK_F10},
+        {"the left arrow is no keypad key", {{VK_CONTROL, VK_LEFT}}, kCtrl + " + " + Name(VK_LEFT, true),
+         MOD_CONTROL, VK_LEFT},
     };
     ASSERT_NE(Name(VK_LEFT, true), Name(VK_LEFT, false));
     for (const Sequence& c : cases) {
@@ -87,14 +77,14 @@ TEST(HotKeyField, KeySequencesGiveTheShownTextAndTheStoredPair) {
         UINT key = 0, modifiers = 0;
         CModalScript script("プロパティ設定", [&](HWND) {
             ASSERT_TRUE(Focus(dlg, dlg.m_hkPast));
-            ASSERT_TRUE(SendKeys(c.keys));
+            for (const Chord& chord : c.chords)
+                ASSERT_TRUE(chord.second ? PressKeys({chord.first, chord.second}) : PressKeys({chord.first}));
             WaitUntil([&] { return dlg.m_hkPast.GetHotKeyName() == c.shown; });
             WaitUntil([] { return false; }, 200);  // nothing further comes
             shown = dlg.m_hkPast.GetHotKeyName();
             dlg.m_hkPast.GetRegHotKey(key, modifiers);
             stillOpen = dlg.IsWindowVisible();
             focused = GetFocus() == dlg.m_hkPast.m_hWnd;
-            ReleaseAll();
             Click(dlg, IDCANCEL);
         });
         EXPECT_EQ(IDCANCEL, dlg.DoModal());
@@ -119,7 +109,7 @@ TEST(HotKeyField, TabIntoTheFieldKeepsWhatIsShown) {
     CModalScript script("プロパティ設定", [&](HWND) {
         dlg.Send(WM_NEXTDLGCTL, (WPARAM)dlg.GetDlgItem(IDCANCEL), TRUE);
         ASSERT_TRUE(WaitUntil([&] { return GetFocus() == dlg.GetDlgItem(IDCANCEL); }));
-        ASSERT_TRUE(SendKeys({{VK_TAB, true}, {VK_TAB, false}}));
+        ASSERT_TRUE(PressKeys({VK_TAB}));
         ASSERT_TRUE(WaitUntil([&] { return CHotKeyExCtrl::HookTarget() == dlg.m_hkPast.m_hWnd; }));
         WaitUntil([] { return false; }, 300);
         shown = dlg.m_hkPast.GetHotKeyName();

@@ -25,26 +25,6 @@ public:
 };
 const testing::Environment* const g_quiet = testing::AddGlobalTestEnvironment(new QuietTrace);
 
-bool IsExtended(WORD vk) {
-    switch (vk) {
-    case VK_LWIN:
-    case VK_RWIN:
-    case VK_APPS:
-    case VK_RCONTROL:
-    case VK_RMENU:
-    case VK_LEFT:
-    case VK_RIGHT:
-    case VK_UP:
-    case VK_DOWN:
-    case VK_HOME:
-    case VK_END:
-    case VK_INSERT:
-    case VK_DELETE:
-        return true;
-    }
-    return false;
-}
-
 }  // namespace
 
 CBoxRecorder::CBoxRecorder() {
@@ -58,19 +38,6 @@ std::vector<std::string> CBoxRecorder::Take() {
     std::vector<std::string> out;
     out.swap(g_boxes);
     return out;
-}
-
-bool SendKeys(const std::vector<KeyEvent>& events) {
-    std::vector<INPUT> inputs;
-    for (const KeyEvent& e : events) {
-        INPUT in{};
-        in.type = INPUT_KEYBOARD;
-        in.ki.wVk = e.first;
-        in.ki.wScan = (WORD)MapVirtualKeyW(e.first, MAPVK_VK_TO_VSC);
-        in.ki.dwFlags = (e.second ? 0 : KEYEVENTF_KEYUP) | (IsExtended(e.first) ? KEYEVENTF_EXTENDEDKEY : 0);
-        inputs.push_back(in);
-    }
-    return SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT)) == inputs.size();
 }
 
 bool WaitUntil(const std::function<bool()>& done, DWORD ms) {

@@ -6,7 +6,6 @@
 
 #include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 // While it lives, every box of the program is recorded and answered OK.
@@ -17,10 +16,6 @@ public:
     // The texts shown since the last call.
     std::vector<std::string> Take();
 };
-
-// A key event: down (true) or up.
-using KeyEvent = std::pair<WORD, bool>;
-bool SendKeys(const std::vector<KeyEvent>& events);
 
 class CDialog;
 // A button pressed by the mouse (BM_CLICK), and what it set off handled.
