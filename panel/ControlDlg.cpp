@@ -126,6 +126,14 @@ void CControlDlg::SetupButtons() {
 bool CControlDlg::OnCommand(int id, int code, HWND ctl) {
     if (code == BN_CLICKED && OnPanelCommand(id))
         return true;
+    if (id == IDC_BUTTON_PROPATY && code == BN_CLICKED) {
+        OnButtonPropaty();
+        return true;
+    }
+    if (id == IDC_BUTTON_INITIALMEMLET && code == BN_CLICKED) {
+        OnButtonInitialMemlet();
+        return true;
+    }
     return CDialog::OnCommand(id, code, ctl);
 }
 

@@ -73,3 +73,4 @@
 
 // The search panel.
 #include "res/SearchDialog.h"
+#include "res/PropDialogs.h"

@@ -15,3 +15,11 @@ RECT ShowColorSettingSheet();
 RECT ShowTransSettingSheet();
 RECT ShowSizeFrameSheet();
 RECT ShowEditTextSheet();
+RECT ShowPropatySheet();
+RECT ShowInitialMemletSheet();
+RECT ShowInitSizeSheet();
+
+class CDialog;
+// The dialog at (x, y), on top and made active; its rect on the screen,
+// with a margin.
+RECT PlaceDialog(CDialog& dlg, int x, int y);

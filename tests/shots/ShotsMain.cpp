@@ -32,6 +32,9 @@ const Sheet kSheets[] = {
     {"trans", ShowTransSettingSheet},
     {"sizeframe", ShowSizeFrameSheet},
     {"edittext", ShowEditTextSheet},
+    {"propaty", ShowPropatySheet},
+    {"initialmemlet", ShowInitialMemletSheet},
+    {"initsize", ShowInitSizeSheet},
 };
 
 // Lets the windows paint, enable themselves and settle under the mouse.
