@@ -73,4 +73,6 @@
 
 // The search panel.
 #include "res/SearchDialog.h"
+
+// The property, initial-values and initial-size dialogs.
 #include "res/PropDialogs.h"
