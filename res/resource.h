@@ -70,3 +70,5 @@
 
 // The dialogs of a note's look and text.
 #include "res/NoteDialogs.h"
+// The export cache, the import cache and the pending list.
+#include "res/CacheDialogs.h"
