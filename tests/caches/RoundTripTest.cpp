@@ -178,4 +178,40 @@ TEST_F(CachesRoundTrip, ParkedNoteComesBackOnItsWindow) {
     EXPECT_EQ(1, CIniText::Load(DataFile()).NoteCount());
 }
 
+// The main window's buttons and the icon's commands show a hidden dialog
+// centred on the desktop; one already shown stays where it is, and Esc
+// only hides it.
+TEST_F(CachesRoundTrip, ShownCentredOnceAndLeftWhereItIs) {
+    ASSERT_NO_FATAL_FAILURE(StartCorvana());
+    DWORD pid = m_corvana.Pid();
+    HWND main = m_corvana.MainWindow();
+    struct Case {
+        const char* caption;
+        int button;
+        UINT command;
+    } cases[] = {{"エクスポートキャッシュ", 3, kShowExportStack},
+                 {"インポートキャッシュ", 1133, kShowInportStack},
+                 {"保留リスト", 6, kShowPendingList}};
+    RECT desk = WindowRect(GetDesktopWindow());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption);
+        EXPECT_EQ(nullptr, DialogOf(pid, c.caption));
+        ASSERT_TRUE(Press(main, c.button));
+        HWND dlg = WaitDialog(pid, c.caption);
+        ASSERT_TRUE(dlg);
+        RECT r = WindowRect(dlg);
+        EXPECT_NEAR((desk.left + desk.right) / 2, (r.left + r.right) / 2, 1) << r;
+        EXPECT_NEAR((desk.top + desk.bottom) / 2, (r.top + r.bottom) / 2, 1) << r;
+        ASSERT_TRUE(SetWindowPos(dlg, nullptr, 10, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE));
+        ASSERT_TRUE(m_corvana.Command(c.command));
+        ASSERT_TRUE(m_corvana.Alive());  // the command has been handled
+        EXPECT_EQ(10, WindowRect(dlg).left);
+        EXPECT_EQ(20, WindowRect(dlg).top);
+        PostMessageW(dlg, WM_COMMAND, IDCANCEL, 0);
+        EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(dlg); }));
+        EXPECT_TRUE(IsWindow(dlg));
+    }
+    EXPECT_FALSE(IsWindowVisible(main));
+}
+
 }  // namespace
