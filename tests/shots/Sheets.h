@@ -13,3 +13,7 @@ RECT ShowColorSettingSheet();
 RECT ShowTransSettingSheet();
 RECT ShowSizeFrameSheet();
 RECT ShowEditTextSheet();
+RECT ShowExportStackSheet();
+RECT ShowInportStackSheet();
+RECT ShowPendingSheet();
+RECT ShowImportRefusalSheet();

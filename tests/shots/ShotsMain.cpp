@@ -30,6 +30,10 @@ const Sheet kSheets[] = {
     {"trans", ShowTransSettingSheet},
     {"sizeframe", ShowSizeFrameSheet},
     {"edittext", ShowEditTextSheet},
+    {"exportstack", ShowExportStackSheet},
+    {"inportstack", ShowInportStackSheet},
+    {"pending", ShowPendingSheet},
+    {"importrefusal", ShowImportRefusalSheet},
 };
 
 // Lets the windows paint, enable themselves and settle under the mouse.
