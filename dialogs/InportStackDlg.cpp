@@ -95,19 +95,14 @@ void CInportStackDlg::OnButtonImportAll() {
 
 void CInportStackDlg::OnButtonImport() {
     uint64_t serial = 0;
-    if (!SelectedSerial(m_ListCtrl, m_MemletList, serial))
-        return;
-    int i = FindBySerial(m_MemletList, serial);
-    if (i < 0)
-        return;
-    InsertMemlet(m_MemletList[i]);  // the record stays for another import
+    int i = SelectedRecord(m_ListCtrl, m_MemletList, serial);
+    if (i >= 0)
+        InsertMemlet(m_MemletList[i]);  // the record stays for another import
 }
 
 void CInportStackDlg::OnButtonReplace() {
     uint64_t serial = 0;
-    if (!SelectedSerial(m_ListCtrl, m_MemletList, serial))
-        return;
-    int i = FindBySerial(m_MemletList, serial);
+    int i = SelectedRecord(m_ListCtrl, m_MemletList, serial);
     if (i < 0)
         return;
     if (!RepasteMemlet(m_MemletList[i]))

@@ -37,14 +37,17 @@ void FillMemletList(CListCtrl& list, const std::vector<CMemletData>& records) {
     list.SetRedraw(true);
 }
 
-bool SelectedSerial(const CListCtrl& list, const std::vector<CMemletData>& records, uint64_t& serial) {
+int SelectedRecord(const CListCtrl& list, const std::vector<CMemletData>& records, uint64_t& serial) {
+    serial = 0;
     int mark = list.GetSelectionMark();
     if (mark < 0) {
         AppMessageBox("データを選択してください", MB_OK);
-        return false;
+        return -1;
     }
-    serial = mark < (int)records.size() ? records[mark].m_nSerial : 0;
-    return true;
+    if (mark >= (int)records.size())
+        return -1;
+    serial = records[mark].m_nSerial;
+    return mark;
 }
 
 int FindBySerial(const std::vector<CMemletData>& records, uint64_t serial) {
@@ -58,9 +61,7 @@ int FindBySerial(const std::vector<CMemletData>& records, uint64_t serial) {
 
 bool DeleteSelectedMemlet(CListCtrl& list, std::vector<CMemletData>& records) {
     uint64_t serial = 0;
-    if (!SelectedSerial(list, records, serial))
-        return false;
-    int i = FindBySerial(records, serial);
+    int i = SelectedRecord(list, records, serial);
     if (i < 0)
         return false;
     records.erase(records.begin() + i);

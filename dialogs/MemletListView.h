@@ -14,9 +14,10 @@ void SetupMemletList(CListCtrl& list);
 // not on its record: after a deletion the next record takes the place.
 void FillMemletList(CListCtrl& list, const std::vector<CMemletData>& records);
 
-// The serial of the record behind the selection mark, 0 for a mark past the
-// end; false with no mark, after asking the user for one.
-bool SelectedSerial(const CListCtrl& list, const std::vector<CMemletData>& records, uint64_t& serial);
+// The record behind the selection mark: its position, and its serial for
+// finding it again after a nested loop. -1 with no mark (after asking the
+// user for one) and for a mark past the end.
+int SelectedRecord(const CListCtrl& list, const std::vector<CMemletData>& records, uint64_t& serial);
 
 // Position of the record with that serial, or -1 when it is gone.
 int FindBySerial(const std::vector<CMemletData>& records, uint64_t serial);

@@ -48,23 +48,25 @@ HBRUSH CPendingDlg::OnCtlColor(HDC dc, HWND ctl, UINT ctlType) {
     return brush;
 }
 
-void CPendingDlg::OnButtonActive() {
-    uint64_t serial = 0;
-    if (!SelectedSerial(m_ListCtrl, m_PendingList, serial))
-        return;
-    int i = FindBySerial(m_PendingList, serial);
-    if (i < 0)
-        return;
+CMemletData CPendingDlg::TakeAt(int i) {
     CMemletData data = m_PendingList[i];
     m_PendingList.erase(m_PendingList.begin() + i);
     UpdateList();
     SaveOnChange();
-    InsertMemlet(std::move(data));
+    return data;
+}
+
+void CPendingDlg::OnButtonActive() {
+    uint64_t serial = 0;
+    int i = SelectedRecord(m_ListCtrl, m_PendingList, serial);
+    if (i < 0)
+        return;
+    InsertMemlet(TakeAt(i));
 }
 
 void CPendingDlg::OnButtonDelete() {
     uint64_t serial = 0;
-    if (!SelectedSerial(m_ListCtrl, m_PendingList, serial) || FindBySerial(m_PendingList, serial) < 0)
+    if (SelectedRecord(m_ListCtrl, m_PendingList, serial) < 0)
         return;
     // Notes may be parked while the question is open: the row moves on.
     if (AppMessageBox("選択したデータを削除してよろしいですか.？", MB_YESNO) != IDYES)
@@ -72,25 +74,19 @@ void CPendingDlg::OnButtonDelete() {
     int i = FindBySerial(m_PendingList, serial);
     if (i < 0)
         return;
-    m_PendingList.erase(m_PendingList.begin() + i);
-    UpdateList();
-    SaveOnChange();
+    TakeAt(i);
 }
 
 void CPendingDlg::OnButtonExport() {
     uint64_t serial = 0;
-    if (!SelectedSerial(m_ListCtrl, m_PendingList, serial))
-        return;
-    int i = FindBySerial(m_PendingList, serial);
+    int i = SelectedRecord(m_ListCtrl, m_PendingList, serial);
     if (i >= 0)
         AddExportStack(m_PendingList[i]);  // the record stays here
 }
 
 void CPendingDlg::OnButtonReplace() {
     uint64_t serial = 0;
-    if (!SelectedSerial(m_ListCtrl, m_PendingList, serial))
-        return;
-    if (FindBySerial(m_PendingList, serial) < 0)
+    if (SelectedRecord(m_ListCtrl, m_PendingList, serial) < 0)
         return;
     CWindowSelDlg dlg;
     dlg.SetWinInfList(GetWindowList());
@@ -100,9 +96,6 @@ void CPendingDlg::OnButtonReplace() {
     int i = FindBySerial(m_PendingList, serial);
     if (i < 0)
         return;
-    CMemletData data = m_PendingList[i];
-    m_PendingList.erase(m_PendingList.begin() + i);
-    UpdateList();
-    SaveOnChange();
-    RepasteToWinInf(std::move(chosen), std::move(data));
+    // Out of the list and its file before the panel has it.
+    RepasteToWinInf(std::move(chosen), TakeAt(i));
 }

@@ -51,4 +51,9 @@ protected:
     void OnCancel() override;
     bool OnCommand(int id, int code, HWND ctl) override;
     HBRUSH OnCtlColor(HDC dc, HWND ctl, UINT ctlType) override;
+
+private:
+    // Record i out of the list, the list refilled and saved as the panel
+    // saves; the record is given back.
+    CMemletData TakeAt(int i);
 };

@@ -110,8 +110,9 @@ TEST_F(CachesTest, ImportTakesOnlyWhatPassesTheChecks) {
         SCOPED_TRACE(c.name);
         std::string path = m_folder.File("取り込み.qvx");
         DeleteFileA(path.c_str());
-        if (c.file)
+        if (c.file) {
             ASSERT_TRUE(WriteBytes(path, *c.file));
+        }
         if (c.answer)
             Answer(c.answer);
         ChooseFile(path);
