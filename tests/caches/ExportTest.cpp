@@ -132,6 +132,24 @@ TEST_F(CachesTest, GetAllAppendsDetachedCopiesInPanelOrder) {
     EXPECT_TRUE(Boxes().empty());
 }
 
+// A note's "エクスポート" reaches the cache: a detached copy, the note stays.
+TEST_F(CachesTest, ANotesExportReachesTheCache) {
+    Target("書き出し元");
+    CMemletData d = NoteFor("書き出し元");
+    d.m_strText = "メニューから";
+    d.m_rectWin = {320, 220, 520, 280};
+    InsertMemlet(d);
+    Tick();
+    ASSERT_EQ(1, m_panel.m_MemletList[0].m_bAttached);
+    CMemletWin* note = m_panel.m_MemletList[0].m_pMemletWin;
+    NotifyCopyToExportStack(note);
+    NotifyCopyToExportStack(note);
+    EXPECT_EQ("メニューから メニューから", Texts(m_export.m_MemletList));
+    EXPECT_EQ(nullptr, m_export.m_MemletList[0].m_pMemletWin);
+    EXPECT_EQ(2u, Rows(m_export.m_ListCtrl).size());
+    EXPECT_EQ(1, m_panel.m_MemletList[0].m_bAttached);
+}
+
 TEST_F(CachesTest, GetAllWithoutNotesAddsNothing) {
     AddExportStack(TwoRecords()[1]);
     Press(m_export, IDC_BUTTON_GETALL);

@@ -78,6 +78,29 @@ TEST_F(PendingTest, TheFileAfterParkingThree) {
     EXPECT_EQ(FixtureFile(kFilePendingEmpty), ReadBytes(PendingPath()));
 }
 
+// At timing 0 no command touches the file; the next save of all does.
+TEST_F(PendingTest, AtTimingZeroOnlyASaveOfAllWrites) {
+    HWND w = Target("置き場", 100, 100, 600, 400);
+    Tick();
+    Park("ABCD");
+    ASSERT_EQ(1, m_panel.SaveAll());
+    const std::string before = ReadBytes(PendingPath());
+    Park("E");
+    Select(m_pending.m_ListCtrl, 0);
+    Press(m_pending, IDC_BUTTON_ACTIVE);
+    Answer(IDYES);
+    Press(m_pending, IDC_BUTTON_DELETEDATA);
+    EXPECT_EQ(std::vector<std::string>{kDeleteQuestion}, Boxes());
+    {
+        CModalScript script(kWindowSelCaption, [&](HWND dlg) { EXPECT_TRUE(ChooseWindow(dlg, w)); });
+        Press(m_pending, IDC_BUTTON_PENDINGREPLACE);
+    }
+    EXPECT_EQ("保留B 保留A", Texts(m_pending.m_PendingList));
+    EXPECT_EQ(before, ReadBytes(PendingPath()));
+    EXPECT_EQ(1, m_panel.SaveAll());
+    EXPECT_EQ("保留B 保留A", Stored());
+}
+
 // The panel's own key, and the list back after a restart.
 TEST_F(PendingTest, ARestartBringsItBack) {
     Park("ABC");
