@@ -231,8 +231,6 @@ void CTesselinDlg::OnTrayNotify(UINT mouseMsg) {
     if (!menu)
         return;
     HMENU popup = GetSubMenu(menu, 0);
-    // This one comes with the panel's commands.
-    EnableMenuItem(popup, ID_MENUITEM_SELECTPASTE, MF_BYCOMMAND | MF_GRAYED);
     POINT pt;
     GetCursorPos(&pt);
     HWND self = m_hWnd;
@@ -244,6 +242,9 @@ bool CTesselinDlg::OnCommand(int id, int code, HWND ctl) {
     switch (id) {
     case ID_MENUITEM_PASTEDESKTOP:
         m_ControlDlg.PasteToDesktop(0);
+        return true;
+    case ID_MENUITEM_SELECTPASTE:
+        m_ControlDlg.SelectWindowAndPaste();
         return true;
     case ID_MENUITEM_SHOWPANEL:
         OnMenuitemshowpanel();
