@@ -20,6 +20,9 @@ constexpr int kButtonOpenFile = 1132;
 constexpr int kButtonImportAll = 1133;
 constexpr int kButtonActive = 1149;
 constexpr int kListPending = 1148;
+constexpr UINT kShowMainPanel = 32771;
+constexpr int kListPanel = 1002;
+constexpr int kButtonToPendingList = 6;
 constexpr int kPendingCount = 1097;
 // The file name field of the system's file dialogs.
 constexpr int kFileNameEdit = 0x480;
@@ -87,6 +90,20 @@ bool Press(HWND dlg, int id) {
     return PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(dlg, id)) != 0;
 }
 
+// The first row of a list chosen with the mouse; on a loaded machine a
+// click that came before its window was in front is given again, as its
+// user would.
+bool ChooseFirstRow(HWND window, HWND list) {
+    RECT header = WindowRect((HWND)SendMessageW(list, LVM_GETHEADER, 0, 0));
+    for (int i = 0; i < 5; i++) {
+        BringToFront(window);
+        ClickAt(POINT{header.left + 40, header.bottom + 8});
+        if (WaitFor([&] { return SendMessageW(list, LVM_GETSELECTIONMARK, 0, 0) == 0; }, 3000))
+            return true;
+    }
+    return false;
+}
+
 class CachesRoundTrip : public CorvanaTest {
 protected:
     std::wstring File(const CScratchFolder& f, const wchar_t* name) { return f.File(name); }
@@ -132,18 +149,28 @@ TEST_F(CachesRoundTrip, DataFileThroughExportAndImport) {
     second.Kill();
 }
 
-// A note parked on notepad stays parked over an exit and a restart, and
-// "ACTIVEに戻す" opens it on notepad again.
+// A note on notepad parked with the panel's "保留リストに移動" stays parked
+// over an exit and a restart, and "ACTIVEに戻す" opens it on notepad again.
 TEST_F(CachesRoundTrip, ParkedNoteComesBackOnItsWindow) {
-    std::string pending = "[SYSTEM]\r\nAPPNAME=Corvana\r\nSAVEFORMAT=0\r\nMEMLTENUM=1\r\n[MEMLETITEM0]\r\n"
-                          "TITLEFLAG=0\r\nPRECESSEFLAG=1\r\nEXTENTFLAG=0\r\nTITLE=メモ帳\r\nEXENAME=NOTEPAD.EXE\r\n"
-                          "REC_TOP=200\r\nREC_BOTTOM=260\r\nREC_LEFT=300\r\nREC_RIGHT=500\r\n"
-                          "TEXTFORMAT=0\r\nTEXT=" +
-                          HexOf("保留中の付箋") + "\r\n";
+    std::string data = "[SYSTEM]\r\nAPPNAME=Corvana\r\nSAVEFORMAT=0\r\nMEMLTENUM=1\r\n[MEMLETITEM0]\r\n"
+                       "TITLEFLAG=0\r\nPRECESSEFLAG=1\r\nEXTENTFLAG=0\r\nTITLE=メモ帳\r\nEXENAME=NOTEPAD.EXE\r\n"
+                       "REC_TOP=200\r\nREC_BOTTOM=260\r\nREC_LEFT=300\r\nREC_RIGHT=500\r\n"
+                       "TEXTFORMAT=0\r\nTEXT=" +
+                       HexOf("保留中の付箋") + "\r\n";
+    ASSERT_TRUE(WriteFileBytes(DataFile(), data));
     std::wstring pendingFile = m_folder.File(L"BriscoPendingList.ini");
-    ASSERT_TRUE(WriteFileBytes(pendingFile, pending));
     ASSERT_NO_FATAL_FAILURE(StartNotepad());
     ASSERT_NO_FATAL_FAILURE(StartCorvana());
+    DWORD pid = m_corvana.Pid();
+    ASSERT_TRUE(WaitForNoteOn(m_notepad.Window())) << "the note did not open on notepad";
+    ASSERT_TRUE(m_corvana.Command(kShowMainPanel));
+    HWND main = m_corvana.MainWindow();
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main) != 0; }));
+    HWND panel = FindWindowExW(main, nullptr, L"#32770", nullptr);
+    ASSERT_TRUE(panel);
+    ASSERT_TRUE(ChooseFirstRow(main, GetDlgItem(panel, kListPanel)));
+    ASSERT_TRUE(Press(panel, kButtonToPendingList));
+    ASSERT_TRUE(WaitFor([&] { return NoteOwnedBy(pid, m_notepad.Window()) == nullptr; })) << "still open";
     ASSERT_NO_FATAL_FAILURE(Exit());
     CIniText kept = CIniText::Load(pendingFile);
     EXPECT_EQ(1, kept.NoteCount());
@@ -151,23 +178,13 @@ TEST_F(CachesRoundTrip, ParkedNoteComesBackOnItsWindow) {
     EXPECT_EQ(0, CIniText::Load(DataFile()).NoteCount());
 
     ASSERT_NO_FATAL_FAILURE(StartCorvana());
-    DWORD pid = m_corvana.Pid();
+    pid = m_corvana.Pid();
     ASSERT_TRUE(m_corvana.Command(kShowPendingList));
     HWND dlg = WaitDialog(pid, "保留リスト");
     ASSERT_TRUE(dlg) << "the pending list was not shown";
     EXPECT_EQ("1", TextOf(GetDlgItem(dlg, kPendingCount)));
     EXPECT_EQ(nullptr, NoteOwnedBy(pid, m_notepad.Window()));
-    // The first row chosen with the mouse; on a loaded machine a click that
-    // came before the dialog was in front is given again, as its user would.
-    HWND list = GetDlgItem(dlg, kListPending);
-    RECT header = WindowRect((HWND)SendMessageW(list, LVM_GETHEADER, 0, 0));
-    bool chosen = false;
-    for (int i = 0; i < 5 && !chosen; i++) {
-        BringToFront(dlg);
-        ClickAt(POINT{header.left + 40, header.bottom + 8});
-        chosen = WaitFor([&] { return SendMessageW(list, LVM_GETSELECTIONMARK, 0, 0) == 0; }, 3000);
-    }
-    ASSERT_TRUE(chosen) << "the row could not be chosen";
+    ASSERT_TRUE(ChooseFirstRow(dlg, GetDlgItem(dlg, kListPending)));
     ASSERT_TRUE(Press(dlg, kButtonActive));
     HWND note = WaitForNoteOn(m_notepad.Window());
     ASSERT_TRUE(note) << "the note did not open on notepad";
