@@ -182,8 +182,9 @@ int CControlDlg::SaveAll() {
     for (size_t i = 0; i < m_MemletList.size(); i++)
         m_MemletList[i].OnLost();
     int ok = writeIniFile();
-    SavePendingList();
-    return ok;
+    // Parked notes count as much as the others.
+    int pendingOk = SavePendingList();
+    return ok && pendingOk ? 1 : 0;
 }
 
 void CControlDlg::SaveOnChange() {

@@ -36,7 +36,7 @@ public:
     // Refills the list view and the count from the note list.
     void UpdateList();
     // Detaches every note and writes the data and pending-list files; 0 when
-    // the data file could not be written. Nothing before the data path is set.
+    // either could not be written. Nothing before the data path is set.
     int SaveAll();
     bool DestroyWindow() override;
 

@@ -76,3 +76,6 @@
 
 // The property, initial-values and initial-size dialogs.
 #include "res/PropDialogs.h"
+
+// The export cache, the import cache and the pending list.
+#include "res/CacheDialogs.h"

@@ -23,3 +23,7 @@ class CDialog;
 // The dialog at (x, y), on top and made active; its rect on the screen,
 // with a margin.
 RECT PlaceDialog(CDialog& dlg, int x, int y);
+RECT ShowExportStackSheet();
+RECT ShowInportStackSheet();
+RECT ShowPendingSheet();
+RECT ShowImportRefusalSheet();

@@ -35,6 +35,10 @@ const Sheet kSheets[] = {
     {"propaty", ShowPropatySheet},
     {"initialmemlet", ShowInitialMemletSheet},
     {"initsize", ShowInitSizeSheet},
+    {"exportstack", ShowExportStackSheet},
+    {"inportstack", ShowInportStackSheet},
+    {"pending", ShowPendingSheet},
+    {"importrefusal", ShowImportRefusalSheet},
 };
 
 // Lets the windows paint, enable themselves and settle under the mouse.
