@@ -70,3 +70,4 @@
 
 // The dialogs of a note's look and text.
 #include "res/NoteDialogs.h"
+#include "res/NoteMenu.h"
