@@ -13,3 +13,6 @@ RECT ShowColorSettingSheet();
 RECT ShowTransSettingSheet();
 RECT ShowSizeFrameSheet();
 RECT ShowEditTextSheet();
+// A sheet whose windows run a loop of their own saves its picture from
+// inside it, into the BMP file; false when it could not.
+bool ShowNoteMenuSheet(const char* file);
