@@ -7,14 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "app/TesselinDlg.h"
-#include "dialogs/ExportStackDlg.h"
-#include "dialogs/PendingDlg.h"
 #include "framework/GuardPage.h"
 #include "framework/MessageBox.h"
 #include "framework/ModalScript.h"
 #include "framework/TestWindows.h"
 #include "framework/Text.h"
+#include "hub/ProgramObjects.h"
 #include "note/MemletWin.h"
 #include "note/OpenNote.h"
 #include "notemenu/Steps.h"
@@ -24,20 +22,6 @@
 #include "storage/StorageTestFiles.h"
 
 namespace {
-
-CTesselinDlg& MainWindow() {
-    static CTesselinDlg* mainWindow = new CTesselinDlg;
-    return *mainWindow;
-}
-CControlDlg& Panel() { return MainWindow().m_ControlDlg; }
-CExportStackDlg& ExportStack() {
-    static CExportStackDlg exportStack;
-    return exportStack;
-}
-CPendingDlg& Pending() {
-    static CPendingDlg pending;
-    return pending;
-}
 
 // The application's boxes, as the user would have seen them.
 std::vector<std::string> g_boxes;
