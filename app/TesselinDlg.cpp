@@ -227,7 +227,7 @@ void CTesselinDlg::OnTrayNotify(UINT mouseMsg) {
         return;
     HMENU popup = GetSubMenu(menu, 0);
     // These come with their dialogs.
-    for (UINT id : {ID_MENUITEM_SELECTPASTE, ID_MENUITEM_EXPORTSTACK, ID_MENUITEM_INPORTSTACK, ID_MENUITEM_PENDINGLIST})
+    for (UINT id : {ID_MENUITEM_EXPORTSTACK, ID_MENUITEM_INPORTSTACK, ID_MENUITEM_PENDINGLIST})
         EnableMenuItem(popup, id, MF_BYCOMMAND | MF_GRAYED);
     POINT pt;
     GetCursorPos(&pt);
@@ -240,6 +240,9 @@ bool CTesselinDlg::OnCommand(int id, int code, HWND ctl) {
     switch (id) {
     case ID_MENUITEM_PASTEDESKTOP:
         m_ControlDlg.PasteToDesktop(0);
+        return true;
+    case ID_MENUITEM_SELECTPASTE:
+        m_ControlDlg.SelectWindowAndPaste();
         return true;
     case ID_MENUITEM_SHOWPANEL:
         OnMenuitemshowpanel();

@@ -6,6 +6,7 @@
 RECT ShowNoteSheet();
 RECT ShowControlsSheet();
 RECT ShowMainSheet();
+RECT ShowPanelSheet();
 RECT ShowAboutSheet();
 RECT ShowWritingSheet();
 RECT ShowWindowSelSheet();

@@ -23,6 +23,7 @@ const Sheet kSheets[] = {
     {"notes", ShowNoteSheet},
     {"controls", ShowControlsSheet},
     {"main", ShowMainSheet},
+    {"panel", ShowPanelSheet},
     {"about", ShowAboutSheet},
     {"writing", ShowWritingSheet},
     {"winsel", ShowWindowSelSheet},
