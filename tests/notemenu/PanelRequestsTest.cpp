@@ -429,3 +429,46 @@ TEST_F(NoteGoneInALoop, OkOrYesAfterwardsTouchesNothingAndSendsThePanelNothing) 
 }
 
 }  // namespace
+
+namespace {
+
+// The commands whose request closes the note (peel off an empty note, to
+// the desktop, to the pending list) leave the note's object alone once the
+// panel has answered.
+TEST_F(NoteGoneInALoop, RequestsThatCloseTheNoteTouchItNoMoreAfterwards) {
+    SetExportStackDlg(&ExportStack());
+    SetPendingDlg(&Pending());
+    Pending().m_PendingList.clear();
+    Pending().m_strPath = m_folder.File("BriscoPendingList.ini");
+    const struct {
+        const char* name;
+        int id;
+    } cases[] = {{"はがす", ID_MENUITEM_DELETE}, {"DeskTop", ID_MENUITEM_DESKTOP}, {"保留リスト", ID_MENUITEM_PENDING}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        g_touchedAfterDelete = false;
+        NoteLook look;  // no text: peeling off asks nothing
+        CMemletWin* win = OpenNote(m_target.m_hWnd, look, new Guarded<CMemletWin>);
+        ASSERT_TRUE(win);
+        HWND note = win->m_hWnd;
+        // The panel's record of the open note, as attaching leaves it.
+        CMemletData d;
+        d.m_bAttached = 1;
+        d.m_hWndTarget = m_target.m_hWnd;
+        d.m_pMemletWin = win;
+        d.m_nSerial = CMemletData::NewSerial();
+        Panel().m_MemletList.push_back(d);
+        SendMessageW(note, WM_COMMAND, c.id, 0);
+        PumpFor(50);
+        EXPECT_FALSE(IsWindow(note));
+        EXPECT_FALSE(g_touchedAfterDelete);
+        for (CMemletData& r : Panel().m_MemletList)
+            r.m_pMemletWin = nullptr;
+        Panel().m_MemletList.clear();
+        Pending().m_PendingList.clear();
+        VirtualFree(g_guardPage, 0, MEM_RELEASE);
+        g_guardPage = nullptr;
+    }
+}
+
+}  // namespace
