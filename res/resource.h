@@ -79,3 +79,4 @@
 
 // The export cache, the import cache and the pending list.
 #include "res/CacheDialogs.h"
+#include "res/NoteMenu.h"

@@ -27,3 +27,6 @@ RECT ShowExportStackSheet();
 RECT ShowInportStackSheet();
 RECT ShowPendingSheet();
 RECT ShowImportRefusalSheet();
+// A sheet whose windows run a loop of their own saves its picture from
+// inside it, into the BMP file; false when it could not.
+bool ShowNoteMenuSheet(const char* file);
