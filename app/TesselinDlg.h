@@ -12,6 +12,10 @@
 #include "app/MFCButtonEx.h"
 #include "app/OpaCheck.h"
 #include "app/WriteMsgDlg.h"
+#include "dialogs/SerchDlg.h"
+#include "dialogs/ExportStackDlg.h"
+#include "dialogs/InportStackDlg.h"
+#include "dialogs/PendingDlg.h"
 #include "framework/Dialog.h"
 #include "panel/ControlDlg.h"
 
@@ -40,6 +44,10 @@ public:
     std::string m_strPendingPath;
     CControlDlg m_ControlDlg;
     CWriteMsgDlg m_WriteMsgDlg;
+    CSerchDlg m_SerchDlg;
+    CExportStackDlg m_ExportStackDlg;
+    CInportStackDlg m_InportStackDlg;
+    CPendingDlg m_PendingDlg;
     HWND m_hWndIcon = nullptr;  // the window the icon was added for
     NOTIFYICONDATAW m_nid{};
     std::string m_strTip;  // the tip now in the icon data
@@ -72,6 +80,13 @@ protected:
     void OnSysCommand(UINT id);
     void OnTrayNotify(UINT mouseMsg);
 
+    // The search panel: made hidden with the main window, shown and placed
+    // over its upper part through check box 1162.
+    void CreateSerchPanel();
+    void OnCheckSerchPanel();
+    void PlaceSerchPanel();
+    void OnMove(int x, int y) override;
+
 private:
     // Writes everything, framed by the writing window; 0 when the data
     // file could not be written.
@@ -80,6 +95,9 @@ private:
     void SubclassOpaCheck();
     void UnsubclassOpaCheck();
     void SetupButtons();
+    // Shows a hidden modeless dialog centred on the desktop; one already
+    // shown is left where it is.
+    void ShowModeless(CDialog& dlg);
     LRESULT OnExtentUtl(WPARAM wp, LPARAM lp);
 
     UINT m_msgTaskbarCreated = 0;

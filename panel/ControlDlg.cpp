@@ -124,9 +124,14 @@ void CControlDlg::SetupButtons() {
 }
 
 bool CControlDlg::OnCommand(int id, int code, HWND ctl) {
-    if ((id == IDC_RADIO_TITLE || id == IDC_RADIO_TEXT) && code == BN_CLICKED) {
-        UpdateData(true);
-        UpdateList();
+    if (code == BN_CLICKED && OnPanelCommand(id))
+        return true;
+    if (id == IDC_BUTTON_PROPATY && code == BN_CLICKED) {
+        OnButtonPropaty();
+        return true;
+    }
+    if (id == IDC_BUTTON_INITIALMEMLET && code == BN_CLICKED) {
+        OnButtonInitialMemlet();
         return true;
     }
     if (id == IDC_BUTTON_MATCHCONDITION && code == BN_CLICKED) {
@@ -185,8 +190,9 @@ int CControlDlg::SaveAll() {
     for (size_t i = 0; i < m_MemletList.size(); i++)
         m_MemletList[i].OnLost();
     int ok = writeIniFile();
-    SavePendingList();
-    return ok;
+    // Parked notes count as much as the others.
+    int pendingOk = SavePendingList();
+    return ok && pendingOk ? 1 : 0;
 }
 
 void CControlDlg::SaveOnChange() {

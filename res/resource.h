@@ -70,5 +70,15 @@
 
 // The dialogs of a note's look and text.
 #include "res/NoteDialogs.h"
+
+// The search panel.
+#include "res/SearchDialog.h"
+
+// The property, initial-values and initial-size dialogs.
+#include "res/PropDialogs.h"
+
+// The export cache, the import cache and the pending list.
+#include "res/CacheDialogs.h"
+#include "res/NoteMenu.h"
 // The dialogs of match conditions and presets.
 #include "res/MatchDialogs.h"

@@ -95,13 +95,13 @@ bool MoveCursorTo(POINT pt) {
     }, 10000);
 }
 
-bool ClickAt(POINT pt) {
+bool ClickAt(POINT pt, bool right) {
     if (!MoveCursorTo(pt))
         return false;
     std::vector<INPUT> inputs(2);
     inputs[0].type = inputs[1].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    inputs[0].mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
     return Send(inputs);
 }
 
