@@ -5,8 +5,6 @@
 // preset list and one preset.
 #include <objbase.h>
 
-#include <algorithm>
-
 #include "dialogs/ChildSelDlg.h"
 #include "dialogs/MatchConditionDlg.h"
 #include "dialogs/PoreSetSettingDlg.h"
@@ -90,25 +88,11 @@ CSheetWinExSelDlg g_winExSel;
 CPreSetMatchConditionDlg g_preSetList;
 CPoreSetSettingDlg g_preSet;
 
-HWND g_toActivate;
-
-void CALLBACK OnActivateTimer(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    SetForegroundWindow(g_toActivate);
-    SendMessageW(g_toActivate, WM_NCACTIVATE, TRUE, 0);
-}
-
-RECT Place(CDialog& dlg, int x, int y) {
-    SetWindowPos(dlg.m_hWnd, HWND_TOP, x, y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-    g_toActivate = dlg.m_hWnd;
-    SetTimer(nullptr, 0, 300, OnActivateTimer);
-    RECT r = dlg.GetWindowRect();
-    return RECT{r.left - 10, r.top - 10, r.right + 10, r.bottom + 10};
-}
-
+// Both on the screen.
 RECT Union(const RECT& a, const RECT& b) {
-    return RECT{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-                std::max(a.bottom, b.bottom)};
+    RECT r;
+    UnionRect(&r, &a, &b);
+    return r;
 }
 
 // The form with its three fields as edit controls, beside the dialog.
@@ -173,7 +157,7 @@ RECT ShowMatchConditionSheet() {
     d.m_strExText = "株式会社 北斗商会";
     if (!g_match.Create(nullptr))
         return RECT{};
-    return Place(g_match, 60, 60);
+    return PlaceDialog(g_match, 60, 60);
 }
 
 RECT ShowChildSelSheet() {
@@ -185,7 +169,7 @@ RECT ShowChildSelSheet() {
     g_childSel.m_nCtlId = 1002;
     if (!g_childSel.Create(nullptr))
         return RECT{};
-    return Union(Place(g_childSel, 30, 60), g_form.GetWindowRect());
+    return Union(PlaceDialog(g_childSel, 30, 60), g_form.GetWindowRect());
 }
 
 RECT ShowWinExSelSheet() {
@@ -203,7 +187,7 @@ RECT ShowWinExSelSheet() {
         return RECT{};
     // The chosen child's row shown as the focus shows it.
     g_winExSel.Send(WM_NEXTDLGCTL, (WPARAM)g_winExSel.m_ChildListCtrl.m_hWnd, TRUE);
-    return Union(Place(g_winExSel, 30, 60), g_form.GetWindowRect());
+    return Union(PlaceDialog(g_winExSel, 30, 60), g_form.GetWindowRect());
 }
 
 RECT ShowPreSetListSheet() {
@@ -212,7 +196,7 @@ RECT ShowPreSetListSheet() {
                                  Preset("表計算", "EXPLORER.EXE", "DirectUIHWND", 0)};
     if (!g_preSetList.Create(nullptr))
         return RECT{};
-    return Place(g_preSetList, 60, 60);
+    return PlaceDialog(g_preSetList, 60, 60);
 }
 
 RECT ShowPreSetSheet() {
@@ -220,5 +204,5 @@ RECT ShowPreSetSheet() {
     g_preSet.m_nMode = 0;
     if (!g_preSet.Create(nullptr))
         return RECT{};
-    return Place(g_preSet, 60, 60);
+    return PlaceDialog(g_preSet, 60, 60);
 }
