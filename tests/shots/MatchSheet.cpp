@@ -12,6 +12,7 @@
 #include "dialogs/WinExSelDlg.h"
 #include "framework/Text.h"
 #include "framework/Wnd.h"
+#include "shots/DrawnWnd.h"
 #include "shots/Sheets.h"
 
 namespace {
@@ -19,26 +20,10 @@ namespace {
 const char kTitle[] = "受注入力 - 販売管理";
 
 // A form of a business program: a title bar drawn by itself, labels and
-// fields, drawn alike on the screen and into a snapshot.
-class CFormWnd : public CWnd {
+// fields.
+class CFormWnd : public CDrawnWnd {
 protected:
-    void OnPaint() override {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(m_hWnd, &ps);
-        Draw(dc);
-        EndPaint(m_hWnd, &ps);
-    }
-    bool OnEraseBkgnd(HDC) override { return true; }
-    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override {
-        if (msg == WM_PRINTCLIENT) {
-            Draw((HDC)wp);
-            return 0;
-        }
-        return CWnd::WindowProc(msg, wp, lp);
-    }
-
-private:
-    void Draw(HDC dc) {
+    void Draw(HDC dc) override {
         RECT r = GetClientRect();
         FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
         RECT bar{0, 0, r.right, 26};
