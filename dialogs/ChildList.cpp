@@ -6,6 +6,8 @@
 #include "framework/MessageBox.h"
 #include "framework/Trace.h"
 
+const char kNoChildChosen[] = "子ウィンドウ（コンポーネント）が選択されていません";
+
 std::vector<CChildWinInf> ListChildWindows(HWND top) {
     Trace("CChildSelDlg::update()\n");
     CWinInf owner;

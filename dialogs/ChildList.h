@@ -10,6 +10,9 @@
 #include "framework/ListCtrl.h"
 #include "model/WinInf.h"
 
+// OK's message while no child row is chosen.
+extern const char kNoChildChosen[];
+
 // The children of top in the system's order; none when it is no window.
 std::vector<CChildWinInf> ListChildWindows(HWND top);
 

@@ -7,12 +7,6 @@
 #include "framework/MessageBox.h"
 #include "res/resource.h"
 
-namespace {
-
-const char kNoChild[] = "子ウィンドウ（コンポーネント）が選択されていません";
-
-}  // namespace
-
 CChildSelDlg::CChildSelDlg() : CDialog(IDD_CHILDSELDLG) {}
 
 CChildSelDlg::~CChildSelDlg() {
@@ -102,7 +96,7 @@ void CChildSelDlg::OnPaint() {
 void CChildSelDlg::OnOK() {
     int row = m_ListCtrl.GetSelectionMark();
     if (row < 0 || row >= (int)m_ChildList.size()) {
-        AppMessageBox(kNoChild);
+        AppMessageBox(kNoChildChosen);
         return;
     }
     const CChildWinInf& chosen = m_ChildList[row];

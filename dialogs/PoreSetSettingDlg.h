@@ -28,7 +28,10 @@ protected:
 
     void ShowCondData();
     void OnButtonRunningWindow();
-    // The pickers the button opens; tests stand in for the user here.
-    virtual INT_PTR PickWindowAndChild(std::string& exeName, std::string& className, int& ctlId);
-    virtual INT_PTR PickChild(HWND target, std::string& className, int& ctlId);
+
+private:
+    // The pickers the button opens: a program and one child of one of its
+    // windows, or a child of the given window. The values change on IDOK.
+    static INT_PTR PickWindowAndChild(std::string& exeName, std::string& className, int& ctlId);
+    static INT_PTR PickChild(HWND target, std::string& className, int& ctlId);
 };

@@ -1,7 +1,5 @@
 #include "dialogs/PreSetMatchConditionDlg.h"
 
-#include <cstdio>
-
 #include "dialogs/ListRows.h"
 #include "dialogs/PoreSetSettingDlg.h"
 #include "framework/MessageBox.h"

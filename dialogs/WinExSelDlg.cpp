@@ -200,7 +200,7 @@ void CWinExSelDlg::OnPaint() {
 void CWinExSelDlg::OnOK() {
     int row = m_ChildListCtrl.GetSelectionMark();
     if (row < 0 || row >= (int)m_ChildList.size()) {
-        AppMessageBox("子ウィンドウ（コンポーネント）が選択されていません");
+        AppMessageBox(kNoChildChosen);
         return;
     }
     const CChildWinInf& chosen = m_ChildList[row];

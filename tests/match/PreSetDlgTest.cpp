@@ -231,8 +231,9 @@ TEST(PreSetSetting, OkAsksForWhatIsMissing) {
         });
         EXPECT_EQ(c.boxes, TakeShownBoxes());
         EXPECT_EQ(c.ends ? IDOK : IDCANCEL, result);
-        if (c.ends)
+        if (c.ends) {
             EXPECT_EQ(c.untickTitle ? 0 : 1, dlg.GetPreSetCondData().m_nTitleFlag);
+        }
     }
 }
 
