@@ -179,7 +179,8 @@ TEST_F(ChildSelDlgTest, MinimisedTargetsEndMinimisedWithTheirStyles) {
         PumpPending();
         ASSERT_TRUE(IsIconic(t));
         LONG style = GetWindowLongW(t, GWL_STYLE), exStyle = GetWindowLongW(t, GWL_EXSTYLE);
-        WINDOWPLACEMENT before{sizeof before};
+        WINDOWPLACEMENT before{};
+        before.length = sizeof before;
         GetWindowPlacement(t, &before);
         AnswerBoxes(c.answers);
         CChildSelDlg dlg;
@@ -202,11 +203,43 @@ TEST_F(ChildSelDlgTest, MinimisedTargetsEndMinimisedWithTheirStyles) {
         EXPECT_TRUE(IsIconic(t));
         EXPECT_EQ(style, GetWindowLongW(t, GWL_STYLE));
         EXPECT_EQ(exStyle, GetWindowLongW(t, GWL_EXSTYLE));
-        WINDOWPLACEMENT after{sizeof after};
+        WINDOWPLACEMENT after{};
+        after.length = sizeof after;
         GetWindowPlacement(t, &after);
         EXPECT_EQ(before.rcNormalPosition, after.rcNormalPosition);
-        if (c.drawn)
+        if (c.drawn) {
             EXPECT_FALSE(m_target.m_top.m_bPrintedIconic);
+        }
+    }
+}
+
+// A minimised target without a normal size to show it at is drawn as it
+// is, not restored: it never leaves its minimised state.
+TEST_F(ChildSelDlgTest, MinimisedTargetWithoutANormalSizeStaysMinimised) {
+    HWND t = m_target.Hwnd();
+    ShowWindow(t, SW_MINIMIZE);
+    PumpPending();
+    WINDOWPLACEMENT wp{};
+    wp.length = sizeof wp;
+    GetWindowPlacement(t, &wp);
+    wp.rcNormalPosition = RECT{700, 300, 700, 300};
+    wp.showCmd = SW_SHOWMINNOACTIVE;
+    SetWindowPlacement(t, &wp);
+    PumpPending();
+    ASSERT_TRUE(IsIconic(t));
+    LONG exStyle = GetWindowLongW(t, GWL_EXSTYLE);
+    CChildSelDlg dlg;
+    dlg.m_hWndTarget = t;
+    RunDialog(dlg, kChildSelCaption, [&](HWND h) {
+        EXPECT_TRUE(IsIconic(t));
+        PressButton(h, IDC_BUTTON_RELOADIMAGE);
+        PressButton(h, IDCANCEL);
+    });
+    EXPECT_TRUE(TakeShownBoxes().empty());
+    EXPECT_TRUE(IsIconic(t));
+    EXPECT_EQ(exStyle, GetWindowLongW(t, GWL_EXSTYLE));
+    if (m_target.m_top.m_nPrinted > 0) {
+        EXPECT_TRUE(m_target.m_top.m_bPrintedIconic);
     }
 }
 
