@@ -22,9 +22,11 @@
 #include <string>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "e2e/ChildProcess.h"
 #include "e2e/CorvanaProcess.h"
 #include "e2e/CorvanaWindows.h"
+#include "e2e/DataFile.h"
 #include "e2e/ProgramFolder.h"
 #include "e2e/Waiting.h"
 #include "framework/Text.h"
@@ -48,15 +50,6 @@ const wchar_t kBaselineExe[] = L"BenchTimers.exe";
 // The note window's timers, as the baseline arms them.
 enum : UINT_PTR { kTimerFollow = 104, kTimerHover = 108, kTimerFade = 109 };
 
-double Now() {
-    static LARGE_INTEGER freq;
-    if (!freq.QuadPart)
-        QueryPerformanceFrequency(&freq);
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return (double)t.QuadPart / (double)freq.QuadPart;
-}
-
 std::string OwnExe() {
     char self[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, self, MAX_PATH);
@@ -69,36 +62,9 @@ std::string OwnProgramName() {
     return MbUpper(slash == std::string::npos ? self : self.substr(slash + 1));
 }
 
-bool WaitPumping(HANDLE h, DWORD ms) {
-    DWORD start = GetTickCount();
-    for (;;) {
-        DWORD spent = GetTickCount() - start;
-        if (spent >= ms)
-            return false;
-        DWORD r = MsgWaitForMultipleObjects(h ? 1 : 0, &h, FALSE, ms - spent, QS_ALLINPUT);
-        if (h && r == WAIT_OBJECT_0)
-            return true;
-        if (r == WAIT_FAILED)
-            return false;
-        PumpOwnMessages();
-    }
-}
-
 // ---- the Linux side -------------------------------------------------------
 
-std::string ReadLinuxFile(const std::string& path) {
-    std::string out;
-    HANDLE h = CreateFileA(("Z:" + path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           OPEN_EXISTING, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE)
-        return out;
-    char buf[65536];
-    DWORD got = 0;
-    while (ReadFile(h, buf, sizeof buf, &got, nullptr) && got > 0)
-        out.append(buf, got);
-    CloseHandle(h);
-    return out;
-}
+std::string ReadLinuxFile(const std::string& path) { return ReadFileBytes(ToWide("Z:" + path)); }
 
 // CPU seconds (user + system) of a Linux process, or -1.
 double LinuxCpuSeconds(int pid) {
@@ -312,13 +278,9 @@ private:
 // Stored notes as a user collects them, on programs that are not running:
 // some dozens of programs, titles, texts of a few lines.
 std::vector<CMemletData> StoredNotes(int count) {
-    static const char* const lines[] = {
-        "来週の定例会議までに資料を見直すこと。",
-        "見積書の金額を再確認（税込み・税抜きの両方）",
-        "TODO: 設定画面の文言を修正する",
-        "山田さんに電話 03-1234-5678 午後二時以降",
-        "ここに貼ったメモは、ウィンドウを閉じても次に開いたときに戻ってきます。",
-    };
+    static const char* const lines[] = {"請求書を月末までに送付", "ビルド手順：先に依存関係を更新すること",
+                                        "会議室Bは金曜の午後に予約済み", "次回リリースで直す：一覧の並び順",
+                                        "佐藤さんの内線は 4321"};
     std::vector<CMemletData> list;
     list.reserve(count);
     for (int i = 0; i < count; i++) {
@@ -359,22 +321,6 @@ std::vector<CMemletData> IdleNotes(const std::string& program) {
         list.push_back(d);
     }
     return list;
-}
-
-// At start-up the data file comes from the last session: dated back, since
-// Wine's INI reader does not trust its cache for a file just written.
-void AgeFile(const std::wstring& path) {
-    HANDLE h = CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           OPEN_EXISTING, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE)
-        return;
-    FILETIME ft;
-    GetSystemTimeAsFileTime(&ft);
-    ULARGE_INTEGER t{{ft.dwLowDateTime, ft.dwHighDateTime}};
-    t.QuadPart -= 3600ULL * 10000000ULL;
-    ft = {t.LowPart, t.HighPart};
-    SetFileTime(h, nullptr, nullptr, &ft);
-    CloseHandle(h);
 }
 
 // The data file of the folder, through the program's own save chain.
