@@ -149,12 +149,6 @@ bool IsChecked(HWND button) {
     return SendMessageTimeoutW(button, BM_GETCHECK, 0, 0, SMTO_NORMAL, kSendMs, &state) && state == BST_CHECKED;
 }
 
-HWND FocusOf(HWND hwnd) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    return GetGUIThreadInfo(GetWindowThreadProcessId(hwnd, nullptr), &info) ? info.hwndFocus : nullptr;
-}
-
 RECT WindowRect(HWND hwnd) {
     RECT r{};
     GetWindowRect(hwnd, &r);

@@ -44,8 +44,6 @@ HWND FindPanel(HWND main);
 // opens holds nobody but its user.
 bool PressButton(HWND button);
 bool IsChecked(HWND button);
-// The keyboard focus of the thread that owns the window.
-HWND FocusOf(HWND hwnd);
 
 RECT WindowRect(HWND hwnd);
 bool operator==(const RECT& a, const RECT& b);

@@ -259,10 +259,8 @@ void Day::LookConditionAndSetting() {
     HWND dentist = DesktopNoteWith(kDentist);
     ASSERT_NE(dentist, nullptr);
     ASSERT_TRUE(BringToFront(dentist));
-    ASSERT_TRUE(RightClickAt([&] {
-        RECT r = WindowRect(GetDlgItem(dentist, IDC_STATIC_PICKBAR));
-        return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    }()));
+    const RECT bar = WindowRect(GetDlgItem(dentist, IDC_STATIC_PICKBAR));
+    ASSERT_TRUE(ClickAt(POINT{(bar.left + bar.right) / 2, (bar.top + bar.bottom) / 2}, true));
     ASSERT_TRUE(WaitFor([&] {
         for (HWND hwnd : TopLevelWindows(Pid()))
             if (ClassOf(hwnd) == L"#32768" && IsWindowVisible(hwnd))

@@ -4,7 +4,6 @@
 #include <iterator>
 #include <vector>
 
-#include "e2e/CorvanaWindows.h"
 #include "e2e/Waiting.h"
 
 namespace {
@@ -96,23 +95,21 @@ bool MoveCursorTo(POINT pt) {
     }, 10000);
 }
 
-static bool ClickAt(POINT pt, DWORD down, DWORD up) {
+bool ClickAt(POINT pt, bool right) {
     if (!MoveCursorTo(pt))
         return false;
     std::vector<INPUT> inputs(2);
     inputs[0].type = inputs[1].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = down;
-    inputs[1].mi.dwFlags = up;
+    inputs[0].mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
     return Send(inputs);
 }
 
-bool ClickAt(POINT pt) { return ClickAt(pt, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP); }
-
-bool RightClickAt(POINT pt) { return ClickAt(pt, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP); }
-
-bool ClickOn(HWND hwnd) {
-    RECT r{};
-    return GetWindowRect(hwnd, &r) && ClickAt(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+// The keyboard focus of the thread that owns the window.
+static HWND FocusOfThreadOf(HWND hwnd) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(hwnd, nullptr), &info) ? info.hwndFocus : nullptr;
 }
 
 bool ClickInto(HWND field) {
@@ -121,7 +118,7 @@ bool ClickInto(HWND field) {
         GetWindowRect(field, &r);
         if (!ClickAt(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}))
             return false;
-        if (WaitFor([field] { return FocusOf(field) == field; }, 5000))
+        if (WaitFor([field] { return FocusOfThreadOf(field) == field; }, 5000))
             return true;
     }
     return false;

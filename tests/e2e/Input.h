@@ -13,11 +13,8 @@ bool PressKeys(std::initializer_list<WORD> keys, int repeats = 1);
 bool TypeText(const std::wstring& text);
 // The mouse moved to a point of the screen, and there.
 bool MoveCursorTo(POINT pt);
-// A left click at a point of the screen.
-bool ClickAt(POINT pt);
-bool RightClickAt(POINT pt);
-// A left click in the middle of a window.
-bool ClickOn(HWND hwnd);
+// A left (or right) click at a point of the screen.
+bool ClickAt(POINT pt, bool right = false);
 // Clicks into a field of another program's window until the field has the
 // keyboard focus (at most twice: on a loaded machine the first click into a
 // note just opened at the screen's edge was seen to leave the focus on the
