@@ -109,11 +109,17 @@ int FindListRow(HWND list, int column, const std::string& text) {
 }
 
 bool ClickListRow(HWND list, int row) {
-    RECT r{};
-    if (!RowRect(list, row, r))
-        return false;
-    POINT pt{r.left + 12, (r.top + r.bottom) / 2};
-    if (!ClientToScreen(list, &pt) || !ClickAt(pt))
-        return false;
-    return WaitFor([&] { return ListSelectionMark(list) == row; }, 10000);
+    // Given again when the first was lost, as with the clicks into a note's
+    // field: seen to happen right after the window came in front.
+    for (int attempt = 0; attempt < 3; attempt++) {
+        RECT r{};
+        if (!RowRect(list, row, r))
+            return false;
+        POINT pt{r.left + 12, (r.top + r.bottom) / 2};
+        if (!ClientToScreen(list, &pt) || !ClickAt(pt))
+            return false;
+        if (WaitFor([&] { return ListSelectionMark(list) == row; }, 3000))
+            return true;
+    }
+    return false;
 }
