@@ -101,10 +101,11 @@ bool CTesselinDlg::OnInitDialog() {
         m_ControlDlg.ShowWindow(SW_SHOW);
     }
     m_WriteMsgDlg.Create(m_hWnd);
-    // The caches, the pending list's window and the search panel come with
-    // their dialogs; until then their buttons stay disabled.
-    for (int id : {IDC_BUTTON_EXPORTSTACK, IDC_BUTTON_INPORTSTACK, IDC_BUTTON_PENDINGLIST, IDC_CHECK_SERCHPANEL})
+    // The caches and the pending list's window come with their dialogs;
+    // until then their buttons stay disabled.
+    for (int id : {IDC_BUTTON_EXPORTSTACK, IDC_BUTTON_INPORTSTACK, IDC_BUTTON_PENDINGLIST})
         ::EnableWindow(GetDlgItem(id), FALSE);
+    CreateSerchPanel();
 
     CenterWindow();
     UpdateTrayTip();
@@ -136,6 +137,8 @@ void CTesselinDlg::ShowMainWindow(int show) {
         return;
     }
     m_nSerchCheck = 0;
+    if (m_SerchDlg.m_hWnd)
+        m_SerchDlg.ShowWindow(SW_HIDE);
     ::CheckDlgButton(m_hWnd, IDC_CHECK_SERCHPANEL, BST_UNCHECKED);
 }
 
@@ -227,7 +230,7 @@ void CTesselinDlg::OnTrayNotify(UINT mouseMsg) {
         return;
     HMENU popup = GetSubMenu(menu, 0);
     // These come with their dialogs.
-    for (UINT id : {ID_MENUITEM_SELECTPASTE, ID_MENUITEM_EXPORTSTACK, ID_MENUITEM_INPORTSTACK, ID_MENUITEM_PENDINGLIST})
+    for (UINT id : {ID_MENUITEM_EXPORTSTACK, ID_MENUITEM_INPORTSTACK, ID_MENUITEM_PENDINGLIST})
         EnableMenuItem(popup, id, MF_BYCOMMAND | MF_GRAYED);
     POINT pt;
     GetCursorPos(&pt);
@@ -241,6 +244,9 @@ bool CTesselinDlg::OnCommand(int id, int code, HWND ctl) {
     case ID_MENUITEM_PASTEDESKTOP:
         m_ControlDlg.PasteToDesktop(0);
         return true;
+    case ID_MENUITEM_SELECTPASTE:
+        m_ControlDlg.SelectWindowAndPaste();
+        return true;
     case ID_MENUITEM_SHOWPANEL:
         OnMenuitemshowpanel();
         return true;
@@ -249,6 +255,11 @@ bool CTesselinDlg::OnCommand(int id, int code, HWND ctl) {
         return true;
     case ID_MENUITEM_EXIT:
         OnMenuitemexit();
+        return true;
+    case IDC_CHECK_SERCHPANEL:
+        if (code != BN_CLICKED)
+            break;
+        OnCheckSerchPanel();
         return true;
     }
     return CDialog::OnCommand(id, code, ctl);

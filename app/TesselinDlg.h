@@ -12,6 +12,7 @@
 #include "app/MFCButtonEx.h"
 #include "app/OpaCheck.h"
 #include "app/WriteMsgDlg.h"
+#include "dialogs/SerchDlg.h"
 #include "framework/Dialog.h"
 #include "panel/ControlDlg.h"
 
@@ -40,6 +41,7 @@ public:
     std::string m_strPendingPath;
     CControlDlg m_ControlDlg;
     CWriteMsgDlg m_WriteMsgDlg;
+    CSerchDlg m_SerchDlg;
     HWND m_hWndIcon = nullptr;  // the window the icon was added for
     NOTIFYICONDATAW m_nid{};
     std::string m_strTip;  // the tip now in the icon data
@@ -71,6 +73,13 @@ protected:
     void OnMenuitemexit();
     void OnSysCommand(UINT id);
     void OnTrayNotify(UINT mouseMsg);
+
+    // The search panel: made hidden with the main window, shown and placed
+    // over its upper part through check box 1162.
+    void CreateSerchPanel();
+    void OnCheckSerchPanel();
+    void PlaceSerchPanel();
+    void OnMove(int x, int y) override;
 
 private:
     // Writes everything, framed by the writing window; 0 when the data

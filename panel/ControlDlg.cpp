@@ -124,11 +124,8 @@ void CControlDlg::SetupButtons() {
 }
 
 bool CControlDlg::OnCommand(int id, int code, HWND ctl) {
-    if ((id == IDC_RADIO_TITLE || id == IDC_RADIO_TEXT) && code == BN_CLICKED) {
-        UpdateData(true);
-        UpdateList();
+    if (code == BN_CLICKED && OnPanelCommand(id))
         return true;
-    }
     return CDialog::OnCommand(id, code, ctl);
 }
 

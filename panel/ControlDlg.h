@@ -86,13 +86,28 @@ public:
     void InsertMemlet(CMemletData data);
     int RepasteMemlet(CMemletData data);
     void RepasteToWinInf(CWinInf winInf, CMemletData data);
+    // Selects row i, scrolls it wholly into view and shows it; nothing for
+    // a row out of range.
     void SelectItem(int row);
     // Shows row i's note below the list and sets the buttons that act on
-    // it; a row out of range clears the text and disables them (the only
-    // case there is so far).
+    // it; a row out of range clears the text and disables them.
     void ShowItem(int row);
     std::vector<CMemletData>* GetDataList();
     std::vector<CWinInf> CopyWindowList();
+
+    // The panel's buttons on the selected row, and the tray's choice of a
+    // window to paste a new note on.
+    void OnButtonDelete();
+    void OnButtonDeleteAll();
+    void OnButtonExportStack();
+    void OnButtonPendingList();
+    void OnButtonRepaste();
+    void OnButtonWindowCenter();
+    void OnButtonMonitorCenter();
+    void OnButtonEditText();
+    void OnRadioTitle();
+    void OnClickListData(NMHDR* nm, LRESULT& result);
+    void SelectWindowAndPaste();
 
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
@@ -135,6 +150,8 @@ protected:
     void DoDataExchange(CDataExchange& dx) override;
     bool OnCommand(int id, int code, HWND ctl) override;
     void OnTimer(UINT_PTR id) override;
+    bool OnNotify(NMHDR* nm, LRESULT& result) override;
+    HBRUSH OnCtlColor(HDC dc, HWND ctl, UINT ctlType) override;
     // Enter and Esc on the panel do not end the main window.
     void OnOK() override {}
     void OnCancel() override {}
@@ -157,6 +174,21 @@ private:
     int FindSerial(uint64_t serial) const;
     // Erases record i; it and every record behind it are marked changed.
     void RemoveAt(int i);
+    // A button's click to its command; false for an id that is no button
+    // of the panel's.
+    bool OnPanelCommand(int id);
+    // The list's selection mark, or -1 after the command's own box when no
+    // row is selected.
+    int SelectionMark(const char* noRowText);
+    // The record of a row the list shows; null past the end.
+    CMemletData* RowRecord(int row);
+    // Row i marked, selected, hot and wholly in view.
+    void MarkRow(int row);
+    // Record i closed and taken off to the pending list.
+    void MoveToPendingList(int i);
+    // The record of serial closed and taken to the chosen window, if it is
+    // still in the list by then.
+    void MoveToWindow(uint64_t serial, const CWinInf& chosen);
     // The new target's place, name and the template's condition for a
     // record going to another window (or the desktop).
     void Retarget(CMemletData& data, HWND target, const std::string& title, const std::string& exeName,

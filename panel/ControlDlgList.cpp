@@ -19,6 +19,13 @@ static std::string ListDate(int64_t t) {
     return buf;
 }
 
+void CControlDlg::MarkRow(int row) {
+    m_ListCtrl.SetSelectionMark(row);
+    m_ListCtrl.SetItemState(row, LVIS_SELECTED, LVIS_SELECTED);
+    m_ListCtrl.SetHotItem(row);
+    m_ListCtrl.EnsureVisible(row, false);
+}
+
 void CControlDlg::UpdateList() {
     if (!m_ListCtrl.m_hWnd)
         return;
@@ -43,12 +50,8 @@ void CControlDlg::UpdateList() {
     // The row index stays selected, not the record; a row that is gone
     // leaves nothing selected.
     int count = m_ListCtrl.GetItemCount();
-    if (mark >= 0 && mark < count) {
-        m_ListCtrl.SetSelectionMark(mark);
-        m_ListCtrl.SetItemState(mark, LVIS_SELECTED, LVIS_SELECTED);
-        m_ListCtrl.SetHotItem(mark);
-        m_ListCtrl.EnsureVisible(mark, false);
-    }
+    if (mark >= 0 && mark < count)
+        MarkRow(mark);
     m_ListCtrl.SetRedraw(true);
     char text[64];
     snprintf(text, sizeof text, "現在：%d 枚", (int)m_MemletList.size());

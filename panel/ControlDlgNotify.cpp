@@ -82,8 +82,11 @@ void CControlDlg::notifyCopyToExportStack(CMemletWin* win) {
 
 void CControlDlg::notifyMovePendingList(CMemletWin* win) {
     int i = FindCaller(win);
-    if (i < 0)
-        return;
+    if (i >= 0)
+        MoveToPendingList(i);
+}
+
+void CControlDlg::MoveToPendingList(int i) {
     uint64_t serial = m_MemletList[i].m_nSerial;
     CHold hold(*this, serial);
     m_MemletList[i].EndMemlet();

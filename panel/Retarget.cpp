@@ -62,8 +62,11 @@ void CControlDlg::notifyMove(CMemletWin* win) {
     // requests: the note may be closed or gone, its record elsewhere.
     if (dlg.DoModal() != IDOK)
         return;
-    CWinInf chosen = dlg.GetWinInf();
-    i = FindSerial(serial);
+    MoveToWindow(serial, dlg.GetWinInf());
+}
+
+void CControlDlg::MoveToWindow(uint64_t serial, const CWinInf& chosen) {
+    int i = FindSerial(serial);
     if (i < 0)
         return;
     CHold hold(*this, serial);

@@ -70,3 +70,6 @@
 
 // The dialogs of a note's look and text.
 #include "res/NoteDialogs.h"
+
+// The search panel.
+#include "res/SearchDialog.h"

@@ -1,6 +1,7 @@
 // The main window as its notification-area icon shows it: hidden from the
 // start, shown in the corner of the work area on a double click, hidden
-// again by its close box, and the icon's menu chosen from by keyboard.
+// again by its close box, and the icon's menu chosen from by keyboard: its
+// last item ends the program, its first pastes a note on a window chosen.
 #include "e2e/CorvanaTest.h"
 #include "e2e/Input.h"
 
@@ -17,6 +18,35 @@ protected:
     }
     bool Icon(UINT mouse) const { return PostMessageW(m_corvana.MainWindow(), kTrayNotify, 0, mouse) != 0; }
     bool Shown() const { return IsWindowVisible(m_corvana.MainWindow()) != 0; }
+    bool MenuOpen() const {
+        for (HWND hwnd : TopLevelWindows(m_corvana.Pid()))
+            if (ClassOf(hwnd) == L"#32768" && IsWindowVisible(hwnd))
+                return true;
+        return false;
+    }
+    // The menu's first item, chosen by keyboard; the window selection
+    // dialog it opens, or null.
+    HWND ChooseFirstItem() {
+        if (!MoveCursorTo(POINT{1100, 700}) || !Icon(WM_RBUTTONUP) || !WaitFor([&] { return MenuOpen(); }))
+            return nullptr;
+        // Down from nothing chosen is the first item.
+        if (!PressKeys({VK_DOWN}) || !PressKeys({VK_RETURN}))
+            return nullptr;
+        HWND dlg = nullptr;
+        WaitFor([&] {
+            for (HWND hwnd : TopLevelWindows(m_corvana.Pid())) {
+                wchar_t caption[64] = L"";
+                GetWindowTextW(hwnd, caption, 64);
+                if (IsWindowVisible(hwnd) && std::wstring(caption) == L"ウィンドウ選択")
+                    dlg = hwnd;
+            }
+            return dlg != nullptr;
+        });
+        return dlg;
+    }
+    static void Press(HWND dlg, int id) {
+        PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(dlg, id));
+    }
 };
 
 TEST_F(MainWindow, DoubleClickShowsItInTheCornerAndTheCloseBoxHidesIt) {
@@ -43,17 +73,30 @@ TEST_F(MainWindow, IconMenuChosenByKeyboardExits) {
     ASSERT_TRUE(WaitFor([&] { return DesktopNotes(m_corvana.Pid()).size() == 1; }));
     ASSERT_TRUE(MoveCursorTo(POINT{1100, 700}));
     ASSERT_TRUE(Icon(WM_RBUTTONUP));
-    ASSERT_TRUE(WaitFor([&] {
-        for (HWND hwnd : TopLevelWindows(m_corvana.Pid()))
-            if (ClassOf(hwnd) == L"#32768" && IsWindowVisible(hwnd))
-                return true;
-        return false;
-    })) << "no menu";
+    ASSERT_TRUE(WaitFor([&] { return MenuOpen(); })) << "no menu";
     // Up from nothing chosen is the last item: "終了".
     ASSERT_TRUE(PressKeys({VK_UP}));
     ASSERT_TRUE(PressKeys({VK_RETURN}));
     ASSERT_TRUE(m_corvana.WaitEnd()) << "still running";
     EXPECT_EQ(CIniText::Load(DataFile()).NoteCount(), 1);
+}
+
+// "ウィンドウを選択して貼り付け": cancelled, no note; OK on the dialog's first
+// row, the desktop, a new note there.
+TEST_F(MainWindow, IconMenuChoiceOfAWindowPastesANoteOnIt) {
+    HWND dlg = ChooseFirstItem();
+    ASSERT_NE(nullptr, dlg) << "no window selection dialog";
+    Press(dlg, IDCANCEL);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(dlg); }));
+    EXPECT_EQ(0, Save().NoteCount());
+
+    dlg = ChooseFirstItem();
+    ASSERT_NE(nullptr, dlg) << "no window selection dialog";
+    Press(dlg, IDOK);
+    ASSERT_TRUE(WaitFor([&] { return DesktopNotes(m_corvana.Pid()).size() == 1; })) << "no note opened";
+    CIniText file = Save();
+    ASSERT_EQ(1, file.NoteCount());
+    EXPECT_EQ("DESKTOP", file.Note(0, "EXENAME"));
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 // The hub's forwarders against their real targets: the panel as the main
-// window holds it (its window not made), the export cache and the pending
-// list, seen through what they do: the records they hold, the note windows
-// and the files. Targets that do not exist yet have recording stand-ins.
+// window holds it (its window not made), the export cache, the pending list
+// and the main window, seen through what they do: the records they hold, the
+// note windows, the files and the search panel's check and listener. Targets
+// that do not exist yet have recording stand-ins.
 #include <gtest/gtest.h>
 
 #include <objbase.h>
@@ -51,7 +52,6 @@ std::vector<CMemletData>* CControlDlg::GetDataList() {
     g_received.Call("GetDataList");
     return &m_MemletList;
 }
-void CTesselinDlg::UncheckSerchPanel() { g_received.Call("UncheckSerchPanel"); }
 
 namespace {
 
@@ -114,8 +114,14 @@ public:
         Open("重ね", RECT{250, 180, 450, 240});
         m_caller = Panel().m_MemletList[0].m_pMemletWin;
         m_callerWnd = m_caller->m_hWnd;
+        // The search panel ticked and hearing of the list's refills.
+        MainWindow().m_nSerchCheck = 1;
+        Panel().m_bRefreshListener = 1;
+        Panel().m_nRefreshMessage = WM_SERCH_UPDATE;
     }
     ~Scene() {
+        Panel().m_bRefreshListener = 0;
+        Panel().m_nRefreshMessage = 0;
         for (CMemletData& d : Panel().m_MemletList)
             if (d.m_pMemletWin)
                 d.m_pMemletWin->DestroyWindow();
@@ -228,7 +234,10 @@ const std::vector<Request>& Requests() {
         {"CPendingDlg::writeIniFile", [](Scene&) { SavePendingList(); return 0; },
          [](Scene&) { return FileExists(Pending().m_strPath); }},
         {"UncheckSerchPanel", [](Scene&) { UncheckSerchPanel(); return 0; },
-         [](Scene&) { return g_received.calls == std::vector<std::string>{"UncheckSerchPanel"}; }},
+         [](Scene&) {
+             return MainWindow().m_nSerchCheck == 0 && Panel().m_bRefreshListener == 0 &&
+                    Panel().m_nRefreshMessage == 0;
+         }},
     };
     return requests;
 }

@@ -1,8 +1,9 @@
-// The main window with notes in its panel's list, the version box and the
-// writing window.
+// The main window with notes in its panel's list (also with a row chosen and
+// the notes' texts shown), the version box and the writing window.
 #include "app/AboutDlg.h"
 #include "app/TesselinDlg.h"
 #include "app/WriteMsgDlg.h"
+#include "res/resource.h"
 #include "shots/Sheets.h"
 
 namespace {
@@ -44,6 +45,21 @@ RECT ShowMainSheet() {
     g_main->ShowMainWindow(1);
     SetWindowPos(g_main->m_hWnd, HWND_TOP, 40, 20, 0, 0, SWP_NOSIZE);
     return g_main->GetWindowRect();
+}
+
+RECT ShowPanelSheet() {
+    RECT r = ShowMainSheet();
+    if (!g_main || !g_main->IsWindow())
+        return r;
+    // A closed note chosen, its text shown in the list: the buttons that
+    // move an open note are off, the body text's on.
+    CControlDlg& panel = g_main->m_ControlDlg;
+    panel.m_MemletList[3].m_strText = "来週の会議の議題をまとめる";
+    panel.m_MemletList[1].m_strText = "デスクトップのメモ";
+    CheckRadioButton(panel.m_hWnd, IDC_RADIO_TITLE, IDC_RADIO_TEXT, IDC_RADIO_TEXT);
+    panel.OnRadioTitle();
+    panel.SelectItem(3);
+    return r;
 }
 
 RECT ShowAboutSheet() {

@@ -6,6 +6,8 @@
 RECT ShowNoteSheet();
 RECT ShowControlsSheet();
 RECT ShowMainSheet();
+RECT ShowPanelSheet();
+RECT ShowSearchSheet();
 RECT ShowAboutSheet();
 RECT ShowWritingSheet();
 RECT ShowWindowSelSheet();

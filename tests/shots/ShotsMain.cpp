@@ -23,6 +23,8 @@ const Sheet kSheets[] = {
     {"notes", ShowNoteSheet},
     {"controls", ShowControlsSheet},
     {"main", ShowMainSheet},
+    {"panel", ShowPanelSheet},
+    {"search", ShowSearchSheet},
     {"about", ShowAboutSheet},
     {"writing", ShowWritingSheet},
     {"winsel", ShowWindowSelSheet},
