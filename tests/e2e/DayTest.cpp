@@ -135,11 +135,18 @@ protected:
         return WaitFor([&] { return TextOf(Panel(IDC_STATIC_COUNT)) == CountText(n); });
     }
     std::vector<std::string> Rows() const { return ListColumn(List(), kPanelText); }
-    // The panel's row of the note with this text, chosen by a click.
+    // The panel's row of the note with this text, or -1. The list shows a
+    // text as it was at the last refill; a click on "Text" refills it.
+    int RowOf(const std::string& text) {
+        int row = FindListRow(List(), kPanelText, text);
+        if (row < 0 && PressButton(Panel(IDC_RADIO_TEXT)))
+            WaitFor([&] { return (row = FindListRow(List(), kPanelText, text)) >= 0; }, 5000);
+        return row;
+    }
+    // That row chosen by a click.
     void ChooseRow(const std::string& text) {
-        int row = -1;
-        ASSERT_TRUE(WaitFor([&] { return (row = FindListRow(List(), kPanelText, text)) >= 0; }))
-            << "no row holds " << text;
+        const int row = RowOf(text);
+        ASSERT_GE(row, 0) << "no row holds " << text;
         ASSERT_TRUE(BringToFront(Main()));
         ASSERT_TRUE(ClickListRow(List(), row)) << "row " << row << " not chosen";
     }
@@ -299,8 +306,8 @@ void Day::Search() {
     HWND search = WaitForDialog(Pid(), "検索パネル");
     ASSERT_NE(search, nullptr) << "no search panel";
     auto in = [&](int id) { return GetDlgItem(search, id); };
-    const int dentistRow = FindListRow(List(), kPanelText, kDentist);
-    const int meetingRow = FindListRow(List(), kPanelText, kMeetingEdited);
+    const int dentistRow = RowOf(kDentist);
+    const int meetingRow = RowOf(kMeetingEdited);
     ASSERT_GE(dentistRow, 0);
     ASSERT_GE(meetingRow, 0);
 
