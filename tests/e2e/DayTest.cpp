@@ -64,16 +64,29 @@ bool TypeLines(const std::string& text) {
     }
 }
 
-// A field of another program's dialog emptied and typed into, as its user
-// selects what is there and types over it.
-bool TypeOver(HWND field, const std::string& text) {
+// A field of another program's dialog typed over, as its user selects what
+// is there and types.
+testing::AssertionResult TypeOver(HWND field, const std::string& text) {
+    // Its window put in front once more when the clicks were lost: seen
+    // once in a while on a loaded machine right after a search.
     HWND top = GetAncestor(field, GA_ROOT);
-    if (!BringToFront(top) || !ClickInto(field))
-        return false;
-    DWORD_PTR r = 0;
-    if (!SendMessageTimeoutW(field, EM_SETSEL, 0, -1, SMTO_NORMAL, 5000, &r) || !TypeLines(text))
-        return false;
-    return WaitFor([&] { return TextOf(field) == text; }, 10000);
+    bool focused = false;
+    for (int attempt = 0; attempt < 2 && !focused; attempt++)
+        focused = BringToFront(top) && ClickInto(field);
+    if (!focused) {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(GetWindowThreadProcessId(field, nullptr), &info);
+        return testing::AssertionFailure() << "the field takes no focus; it is on " << FromWide(ClassOf(info.hwndFocus))
+                                           << " " << GetDlgCtrlID(info.hwndFocus) << " in "
+                                           << TextOf(GetAncestor(info.hwndFocus, GA_ROOT));
+    }
+    // Selected by the keys, which come after the click in the same queue.
+    if (!PressKeys({VK_CONTROL, VK_HOME}) || !PressKeys({VK_CONTROL, VK_SHIFT, VK_END}) || !TypeLines(text))
+        return testing::AssertionFailure() << "no keys";
+    if (!WaitFor([&] { return TextOf(field) == text; }, 10000))
+        return testing::AssertionFailure() << "the field reads " << testing::PrintToString(TextOf(field));
+    return testing::AssertionSuccess();
 }
 
 bool IsOn(HWND control) { return IsWindowEnabled(control) != 0; }
@@ -92,6 +105,21 @@ bool ShowsGreen(HWND note) {
         if (GetGValue(c) > GetRValue(c) + 30 && GetGValue(c) > GetBValue(c) + 30)
             return true;
     }
+    return false;
+}
+
+// A control painted, somewhere past its text, in exactly this colour.
+bool ShowsColour(HWND control, COLORREF colour) {
+    const RECT r = WindowRect(control);
+    if (r.right <= r.left || r.bottom <= r.top)
+        return false;
+    CPixels pixels(r.right - r.left, r.bottom - r.top);
+    if (!pixels.CaptureScreen(r.left, r.top))
+        return false;
+    for (int y = 0; y < pixels.Height(); y++)
+        for (int x = 0; x < pixels.Width(); x++)
+            if (pixels.Colour(x, y) == colour)
+                return true;
     return false;
 }
 
@@ -316,6 +344,7 @@ void Day::Search() {
     ASSERT_TRUE(PressButton(in(ids::kSearch)));
     EXPECT_TRUE(WaitFor([&] { return TextOf(in(ids::kResult)) == "1件中 1番目のデータ"; })) << TextOf(in(ids::kResult));
     EXPECT_TRUE(WaitFor([&] { return ListSelectionMark(List()) == dentistRow; }));
+    EXPECT_TRUE(WaitFor([&] { return ShowsColour(in(ids::kResult), RGB(0, 255, 0)); })) << "the result is not on green";
 
     ASSERT_TRUE(PressButton(in(ids::kBodyCheck)));
     ASSERT_TRUE(PressButton(in(ids::kProgramCheck)));
@@ -337,6 +366,12 @@ void Day::Search() {
     ASSERT_TRUE(PressButton(in(ids::kSearch)));
     EXPECT_TRUE(WaitFor([&] { return ListSelectionMark(List()) == dentistRow; })) << "the desktop note not found";
     EXPECT_EQ(TextOf(in(ids::kResult)), "1件中 1番目のデータ");
+
+    ASSERT_TRUE(TypeOver(in(ids::kProgramText), "excel"));
+    ASSERT_TRUE(PressButton(in(ids::kSearch)));
+    EXPECT_TRUE(WaitFor([&] { return TextOf(in(ids::kResult)) == "該当データなし"; })) << TextOf(in(ids::kResult));
+    EXPECT_TRUE(WaitFor([&] { return ShowsColour(in(ids::kResult), RGB(255, 255, 180)); }))
+        << "no result is not on yellow";
 
     ASSERT_TRUE(PressButton(GetDlgItem(Main(), ids::kSearchCheck)));
     EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(search); })) << "the search panel stayed";
