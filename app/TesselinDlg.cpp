@@ -101,11 +101,13 @@ bool CTesselinDlg::OnInitDialog() {
         m_ControlDlg.ShowWindow(SW_SHOW);
     }
     m_WriteMsgDlg.Create(m_hWnd);
-    // The caches and the pending list's window come with their dialogs;
-    // until then their buttons stay disabled.
-    for (int id : {IDC_BUTTON_EXPORTSTACK, IDC_BUTTON_INPORTSTACK, IDC_BUTTON_PENDINGLIST})
-        ::EnableWindow(GetDlgItem(id), FALSE);
+    m_ExportStackDlg.Create(m_hWnd);
+    m_InportStackDlg.Create(m_hWnd);
     CreateSerchPanel();
+    if (m_PendingDlg.Create(m_hWnd)) {
+        m_PendingDlg.Initialize(m_strPendingPath);
+        m_PendingDlg.ShowWindow(SW_HIDE);
+    }
 
     CenterWindow();
     UpdateTrayTip();
@@ -229,9 +231,6 @@ void CTesselinDlg::OnTrayNotify(UINT mouseMsg) {
     if (!menu)
         return;
     HMENU popup = GetSubMenu(menu, 0);
-    // These come with their dialogs.
-    for (UINT id : {ID_MENUITEM_EXPORTSTACK, ID_MENUITEM_INPORTSTACK, ID_MENUITEM_PENDINGLIST})
-        EnableMenuItem(popup, id, MF_BYCOMMAND | MF_GRAYED);
     POINT pt;
     GetCursorPos(&pt);
     HWND self = m_hWnd;
@@ -261,6 +260,18 @@ bool CTesselinDlg::OnCommand(int id, int code, HWND ctl) {
             break;
         OnCheckSerchPanel();
         return true;
+    case IDC_BUTTON_EXPORTSTACK:
+    case ID_MENUITEM_EXPORTSTACK:
+        ShowModeless(m_ExportStackDlg);
+        return true;
+    case IDC_BUTTON_INPORTSTACK:
+    case ID_MENUITEM_INPORTSTACK:
+        ShowModeless(m_InportStackDlg);
+        return true;
+    case IDC_BUTTON_PENDINGLIST:
+    case ID_MENUITEM_PENDINGLIST:
+        ShowModeless(m_PendingDlg);
+        return true;
     }
     return CDialog::OnCommand(id, code, ctl);
 }
@@ -288,6 +299,13 @@ int CTesselinDlg::SaveSequence() {
     }
     m_WriteMsgDlg.HideMessage();
     return ok;
+}
+
+void CTesselinDlg::ShowModeless(CDialog& dlg) {
+    if (!dlg.m_hWnd || dlg.IsWindowVisible())
+        return;
+    dlg.CenterWindow(GetDesktopWindow());
+    dlg.ShowWindow(SW_SHOW);
 }
 
 void CTesselinDlg::OnMenuitemsave() { SaveSequence(); }
@@ -359,6 +377,9 @@ void CTesselinDlg::OnDestroy() {
     Default();
     m_ControlDlg.DestroyWindow();
     m_WriteMsgDlg.DestroyWindow();
+    m_ExportStackDlg.DestroyWindow();
+    m_InportStackDlg.DestroyWindow();
+    // The search panel and the pending list go with the main window they belong to.
 }
 
 void CTesselinDlg::PostNcDestroy() {

@@ -13,6 +13,9 @@
 #include "app/OpaCheck.h"
 #include "app/WriteMsgDlg.h"
 #include "dialogs/SerchDlg.h"
+#include "dialogs/ExportStackDlg.h"
+#include "dialogs/InportStackDlg.h"
+#include "dialogs/PendingDlg.h"
 #include "framework/Dialog.h"
 #include "panel/ControlDlg.h"
 
@@ -42,6 +45,9 @@ public:
     CControlDlg m_ControlDlg;
     CWriteMsgDlg m_WriteMsgDlg;
     CSerchDlg m_SerchDlg;
+    CExportStackDlg m_ExportStackDlg;
+    CInportStackDlg m_InportStackDlg;
+    CPendingDlg m_PendingDlg;
     HWND m_hWndIcon = nullptr;  // the window the icon was added for
     NOTIFYICONDATAW m_nid{};
     std::string m_strTip;  // the tip now in the icon data
@@ -89,6 +95,9 @@ private:
     void SubclassOpaCheck();
     void UnsubclassOpaCheck();
     void SetupButtons();
+    // Shows a hidden modeless dialog centred on the desktop; one already
+    // shown is left where it is.
+    void ShowModeless(CDialog& dlg);
     LRESULT OnExtentUtl(WPARAM wp, LPARAM lp);
 
     UINT m_msgTaskbarCreated = 0;

@@ -86,7 +86,9 @@ std::string CHotKeyExCtrl::GetKeyName(UINT key, bool extended) {
 }
 
 std::string CHotKeyExCtrl::GetHotKeyName() const {
-    return Join(m_wModifiers, m_wKey, (m_wModifiers & HOTKEYF_EXT) != 0);
+    // The hook reports the arrows and editing keys by their own codes: they
+    // are the extended keys, not the keypad's.
+    return Join(m_wModifiers, m_wKey, (m_wModifiers & HOTKEYF_EXT) != 0 || IsExtendedKey(m_wKey));
 }
 
 std::string CHotKeyExCtrl::GetRegHotKeyName(UINT modifiers, UINT key) {

@@ -1,19 +1,19 @@
 // The pending list: notes parked away from their windows, newest first, in
-// a file of their own.
+// a file of their own. A modeless dialog created hidden by the main window,
+// which hands it the file's path; published in the hub from then on.
 #pragma once
 #include <string>
 #include <vector>
 
+#include "framework/Dialog.h"
+#include "framework/ListCtrl.h"
 #include "model/MemletData.h"
 #include "storage/WriteIniFile.h"
 
-// The rest of the class comes with its window.
-class CPendingDlg {
+class CPendingDlg : public CDialog {
 public:
-    CPendingDlg() = default;
-    ~CPendingDlg();
-    CPendingDlg(const CPendingDlg&) = delete;
-    CPendingDlg& operator=(const CPendingDlg&) = delete;
+    CPendingDlg();
+    ~CPendingDlg() override;
 
     // Once, from the main window: the file's path, the records read at
     // start-up, and notes may be parked from then on.
@@ -25,14 +25,35 @@ public:
     void AddData(CMemletData data);
     // Refills the list view and the count; nothing while there is no window.
     void UpdateList();
+    void UpdateCount();
     // Writes the file when the panel saves on every change.
     void SaveOnChange();
-    // Writes the whole pending-list file: every record, newest first.
+    // Writes the whole pending-list file: every record, newest first. 0
+    // when it could not be written (the user has been told).
     int writeIniFile();
     int __writeIniFile();
     int writeIniItem(int index);
 
-    std::vector<CMemletData> m_PendingList;  // newest first
+    void OnButtonActive();
+    void OnButtonDelete();
+    void OnButtonExport();
+    void OnButtonReplace();
+
+    CListCtrl m_ListCtrl;
+    std::vector<CMemletData> m_PendingList;  // newest first; row i is record i
     std::string m_strPath;
     CWriteIniFile m_WriteIniFile;
+    HBRUSH m_brCount;
+
+protected:
+    void DoDataExchange(CDataExchange& dx) override;
+    bool OnInitDialog() override;
+    void OnCancel() override;
+    bool OnCommand(int id, int code, HWND ctl) override;
+    HBRUSH OnCtlColor(HDC dc, HWND ctl, UINT ctlType) override;
+
+private:
+    // Record i out of the list, the list refilled and saved as the panel
+    // saves; the record is given back.
+    CMemletData TakeAt(int i);
 };

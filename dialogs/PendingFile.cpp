@@ -1,5 +1,6 @@
 // The pending list's file, in the data file's layout.
 #include "dialogs/PendingDlg.h"
+#include "framework/MessageBox.h"
 #include "panel/Hub.h"
 #include "storage/MemletListFile.h"
 
@@ -10,8 +11,11 @@ int CPendingDlg::writeIniFile() {
 }
 
 int CPendingDlg::__writeIniFile() {
-    return WriteMemletListFile(m_WriteIniFile, m_strPath, m_PendingList, GetSaveFormat(), GetVolumeSerial()) ? 1
-                                                                                                                : 0;
+    if (WriteMemletListFile(m_WriteIniFile, m_strPath, m_PendingList, GetSaveFormat(), GetVolumeSerial()))
+        return 1;
+    // Parked notes live only in this file: a failed write must be known.
+    AppMessageBox("設定ファイルをOPENできません.エディタ等で設定ファイルを開いていいる可能性性があります。", MB_OK);
+    return 0;
 }
 
 int CPendingDlg::writeIniItem(int index) {

@@ -1,11 +1,17 @@
 // The pending list's records.
+#include "dialogs/MemletListView.h"
 #include "dialogs/PendingDlg.h"
 #include "panel/Hub.h"
+#include "res/resource.h"
 #include "storage/MemletDataStore.h"
+
+CPendingDlg::CPendingDlg() : CDialog(IDD_PENDINGDLG), m_brCount(CreateSolidBrush(RGB(255, 255, 180))) {}
 
 CPendingDlg::~CPendingDlg() {
     if (g_pPendingDlg == this)
         SetPendingDlg(nullptr);
+    if (m_brCount)
+        DeleteObject(m_brCount);
 }
 
 void CPendingDlg::Initialize(const std::string& path) {
@@ -31,7 +37,17 @@ void CPendingDlg::AddData(CMemletData data) {
     SaveOnChange();
 }
 
-void CPendingDlg::UpdateList() {}
+void CPendingDlg::UpdateList() {
+    if (!m_ListCtrl.m_hWnd)
+        return;
+    FillMemletList(m_ListCtrl, m_PendingList);
+    UpdateCount();
+}
+
+void CPendingDlg::UpdateCount() {
+    if (m_hWnd)
+        SetDlgText(IDC_STATIC_PENDINGCOUNT, std::to_string(m_PendingList.size()));
+}
 
 void CPendingDlg::SaveOnChange() {
     if (GetSaveTiming() == 1)

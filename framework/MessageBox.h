@@ -11,3 +11,12 @@ int AppMessageBox(const std::string& text, UINT type = MB_OK);
 // restores the real message box.
 using MessageBoxHook = int (*)(const std::string& text, UINT type);
 void SetMessageBoxHook(MessageBoxHook hook);
+
+// The system's own box with the owner and caption given (MessageBoxA, CP932
+// text), for the questions that are not the application's box.
+int SystemMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type);
+
+// Tests see the owner, the texts and the type and answer instead of the
+// screen; null restores the real box.
+using SystemMessageBoxHook = int (*)(HWND owner, const std::string& text, const std::string& caption, UINT type);
+void SetSystemMessageBoxHook(SystemMessageBoxHook hook);

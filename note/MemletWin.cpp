@@ -370,6 +370,8 @@ bool CMemletWin::OnCommand(int id, int code, HWND ctl) {
         OnKillfocusEditMemlet();
         return true;
     }
+    if (!ctl && OnMenuCommand(id))
+        return true;
     return CDialog::OnCommand(id, code, ctl);
 }
 

@@ -121,6 +121,29 @@ protected:
     void OnSetfocusEditMemlet();
     void OnKillfocusEditMemlet();
 
+    // The popup menu and its commands. A command that hands the note to the
+    // panel touches nothing afterwards: the panel may have closed it.
+    void OnRButtonUp(UINT flags, POINT pt) override;
+    bool OnMenuCommand(int id);
+    void OnMenuitemdelete();
+    void OnMenuitemreadonly();
+    void OnMenuitemwritable();
+    void OnMenuitemtrans();
+    void OnMenuitemcolor();
+    void OnMenuitemframeon();
+    void OnMenuitemframeoff();
+    void OnMenuitemfont();
+    void OnMenuitemcopy();
+    void OnMenuitemsplit();
+    void OnMenuitemabsorb();
+    void OnMenuitemdesktop();
+    void OnMenuitemmove();
+    void OnMenuitemmatch();
+    void OnMenuitemexport();
+    void OnMenuitempending();
+    // One pixel smaller and back: the layout runs again at the same size.
+    void NudgeSize();
+
     // The leader line's object; CreateArrowWin gives it the window.
     virtual CArrowWin* NewArrowWin();
 

@@ -126,6 +126,14 @@ void CControlDlg::SetupButtons() {
 bool CControlDlg::OnCommand(int id, int code, HWND ctl) {
     if (code == BN_CLICKED && OnPanelCommand(id))
         return true;
+    if (id == IDC_BUTTON_PROPATY && code == BN_CLICKED) {
+        OnButtonPropaty();
+        return true;
+    }
+    if (id == IDC_BUTTON_INITIALMEMLET && code == BN_CLICKED) {
+        OnButtonInitialMemlet();
+        return true;
+    }
     return CDialog::OnCommand(id, code, ctl);
 }
 
@@ -174,8 +182,9 @@ int CControlDlg::SaveAll() {
     for (size_t i = 0; i < m_MemletList.size(); i++)
         m_MemletList[i].OnLost();
     int ok = writeIniFile();
-    SavePendingList();
-    return ok;
+    // Parked notes count as much as the others.
+    int pendingOk = SavePendingList();
+    return ok && pendingOk ? 1 : 0;
 }
 
 void CControlDlg::SaveOnChange() {

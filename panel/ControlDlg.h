@@ -36,7 +36,7 @@ public:
     // Refills the list view and the count from the note list.
     void UpdateList();
     // Detaches every note and writes the data and pending-list files; 0 when
-    // the data file could not be written. Nothing before the data path is set.
+    // either could not be written. Nothing before the data path is set.
     int SaveAll();
     bool DestroyWindow() override;
 
@@ -108,6 +108,9 @@ public:
     void OnRadioTitle();
     void OnClickListData(NMHDR* nm, LRESULT& result);
     void SelectWindowAndPaste();
+    // The settings buttons: properties (1018) and initial values (1031).
+    void OnButtonPropaty();
+    void OnButtonInitialMemlet();
 
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
@@ -161,6 +164,8 @@ private:
     CProcessNames m_ProcessNames;  // asked once a tick
     void SetupButtons();
     void RegisterHotKeys();
+    // Unregistered, then registered anew; false (traced) when it failed.
+    bool ReRegisterHotKey(int id, unsigned modifiers, unsigned key);
     void OnTrackingTick();
     void OnHotKeyReleaseTick();
     // A new record from the template note, not bound to any window.

@@ -52,5 +52,6 @@ int GetPosInterval();
 // To the export cache, the pending list and the main window.
 void AddExportStack(CMemletData data);
 void AddPendingList(CMemletData data);
-void SavePendingList();
+// 0 when the pending list could not be written; 1 without a pending list.
+int SavePendingList();
 void UncheckSerchPanel();

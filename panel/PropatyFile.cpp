@@ -26,7 +26,9 @@ void CControlDlg::PropatyReadFile() {
     // A size outside what a note may have would give notes that cannot be drawn or resized.
     g_nIniHeight = Clamp(sys.GetInt("INIHEIGHT", g_nIniHeight), m_nMinHeight, m_nMaxHeight);
     g_nIniWidth = Clamp(sys.GetInt("INIWIDTH", g_nIniWidth), m_nMinWidth, m_nMaxWidth);
+    // The template's leader-line width is kept under this key.
     g_nArrowLineWidth = sys.GetInt("ARROWLINEWIDTH", g_nArrowLineWidth);
+    t.m_nArLineWidth = g_nArrowLineWidth;
     m_nPosInterval = sys.GetInt("POSINTERVAL", m_nPosInterval);
     if (m_nPosInterval < kMinPosInterval)
         m_nPosInterval = kMinPosInterval;
@@ -60,7 +62,7 @@ int CControlDlg::PropatyWriteFile() {
              put("SYSTEM", "FONTWEIGHT", num(t.m_logFont.lfWeight)) &&
              put("SYSTEM", "FONTITALIC", num((unsigned char)t.m_logFont.lfItalic)) &&
              put("SYSTEM", "ARWFLAG", num(t.m_arrow.m_nArwFlag)) && put("SYSTEM", "INIHEIGHT", num(g_nIniHeight)) &&
-             put("SYSTEM", "INIWIDTH", num(g_nIniWidth)) && put("SYSTEM", "ARROWLINEWIDTH", num(g_nArrowLineWidth)) &&
+             put("SYSTEM", "INIWIDTH", num(g_nIniWidth)) && put("SYSTEM", "ARROWLINEWIDTH", num(t.m_nArLineWidth)) &&
              put("SYSTEM", "POSINTERVAL", num(m_nPosInterval)) &&
              put("HK_PAST", "MODIFIERS", num((int)m_nHkPastModifiers)) &&
              put("HK_PAST", "KEY", num((int)m_nHkPastKey)) &&

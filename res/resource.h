@@ -73,3 +73,10 @@
 
 // The search panel.
 #include "res/SearchDialog.h"
+
+// The property, initial-values and initial-size dialogs.
+#include "res/PropDialogs.h"
+
+// The export cache, the import cache and the pending list.
+#include "res/CacheDialogs.h"
+#include "res/NoteMenu.h"

@@ -79,10 +79,14 @@ std::vector<int> FindIndexedSections(const std::string& path, const char* prefix
 }
 
 void LoadMemletFile(const std::string& path, std::vector<CMemletData>& list) {
-    list.clear();
     int key = (int)GetVolumeSerialNumber(path.empty() ? '\0' : path[0]);
     int n = (int)GetPrivateProfileIntA("SYSTEM", "MEMLTENUM", 0, path.c_str());
-    std::vector<int> present = FindIndexedSections(path, "MEMLETITEM", n);
+    ReadMemletSections(path, n, key, list);
+}
+
+void ReadMemletSections(const std::string& path, int count, int key, std::vector<CMemletData>& list) {
+    list.clear();
+    std::vector<int> present = FindIndexedSections(path, "MEMLETITEM", count);
     if (present.empty())
         return;
     // Sections missing below the last one present give default notes, as a

@@ -24,6 +24,9 @@ extern CMemletDataStore* g_pMemletDataStore;
 
 // Reads the notes of a file in the data file's layout into list (emptied first).
 void LoadMemletFile(const std::string& path, std::vector<CMemletData>& list);
+// The sections "MEMLETITEM0" up to count - 1 of that file, read with the
+// text key given, into list (emptied first); see FindIndexedSections.
+void ReadMemletSections(const std::string& path, int count, int key, std::vector<CMemletData>& list);
 
 // Indexes i below count, in increasing order, for which the section
 // "<prefix>i" is in the file at path. A count read from a file may be far

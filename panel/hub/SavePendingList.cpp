@@ -2,7 +2,4 @@
 
 #include "dialogs/PendingDlg.h"
 
-void SavePendingList() {
-    if (g_pPendingDlg)
-        g_pPendingDlg->writeIniFile();
-}
+int SavePendingList() { return g_pPendingDlg ? g_pPendingDlg->writeIniFile() : 1; }

@@ -19,6 +19,7 @@
 #include "framework/TestWindows.h"
 #include "framework/Trace.h"
 #include "framework/Wnd.h"
+#include "hub/ProgramObjects.h"
 #include "note/MemletWin.h"
 #include "panel/ControlDlg.h"
 #include "panel/Hub.h"
@@ -66,22 +67,6 @@ public:
     void TearDown() override { CoUninitialize(); }
 };
 const testing::Environment* const g_environment = testing::AddGlobalTestEnvironment(new HubEnvironment);
-
-// The objects live until the program ends, as they do in the program.
-CTesselinDlg& MainWindow() {
-    static CTesselinDlg* mainWindow = new CTesselinDlg;
-    return *mainWindow;
-}
-// The panel lives in the main window, as in the program.
-CControlDlg& Panel() { return MainWindow().m_ControlDlg; }
-CExportStackDlg& ExportStack() {
-    static CExportStackDlg exportStack;
-    return exportStack;
-}
-CPendingDlg& Pending() {
-    static CPendingDlg pending;
-    return pending;
-}
 
 CMemletData Record(const char* text) {
     CMemletData data;

@@ -25,7 +25,8 @@ CMemletWin* OpenNote(HWND target, const NoteLook& look, CMemletWin* win) {
     win->m_nGraFlg = look.graFlg;
     win->m_nGraPtn = look.graPtn;
     win->UpdateEditLook();
-    win->setFont(DefaultMemletFont());
+    if (look.ownFont)
+        win->setFont(DefaultMemletFont());
     win->MoveWindow(look.rect, true);
     win->m_rectTarget = look.target;
     win->m_arrow = look.arrow;

@@ -27,6 +27,7 @@ struct NoteLook {
     RECT target{};                  // as the record stored it; empty: none
     CArrowData arrow;               // the leader line: off
     int lineWidth = 1;
+    int ownFont = 1;  // 0: the field keeps the window's font
 };
 
 // Opens a note on target into win (new CMemletWin when null); null when the

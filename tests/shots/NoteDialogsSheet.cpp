@@ -43,6 +43,8 @@ RECT Union(const RECT& a, const RECT& b) {
 
 }  // namespace
 
+RECT PlaceDialog(CDialog& dlg, int x, int y) { return Place(dlg, x, y); }
+
 RECT ShowColorSettingSheet() {
     g_color.m_nColor = 3;
     g_color.m_nPickPos = 0;

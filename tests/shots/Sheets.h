@@ -15,3 +15,18 @@ RECT ShowColorSettingSheet();
 RECT ShowTransSettingSheet();
 RECT ShowSizeFrameSheet();
 RECT ShowEditTextSheet();
+RECT ShowPropatySheet();
+RECT ShowInitialMemletSheet();
+RECT ShowInitSizeSheet();
+
+class CDialog;
+// The dialog at (x, y), on top and made active; its rect on the screen,
+// with a margin.
+RECT PlaceDialog(CDialog& dlg, int x, int y);
+RECT ShowExportStackSheet();
+RECT ShowInportStackSheet();
+RECT ShowPendingSheet();
+RECT ShowImportRefusalSheet();
+// A sheet whose windows run a loop of their own saves its picture from
+// inside it, into the BMP file; false when it could not.
+bool ShowNoteMenuSheet(const char* file);

@@ -32,6 +32,13 @@ const Sheet kSheets[] = {
     {"trans", ShowTransSettingSheet},
     {"sizeframe", ShowSizeFrameSheet},
     {"edittext", ShowEditTextSheet},
+    {"propaty", ShowPropatySheet},
+    {"initialmemlet", ShowInitialMemletSheet},
+    {"initsize", ShowInitSizeSheet},
+    {"exportstack", ShowExportStackSheet},
+    {"inportstack", ShowInportStackSheet},
+    {"pending", ShowPendingSheet},
+    {"importrefusal", ShowImportRefusalSheet},
 };
 
 // Lets the windows paint, enable themselves and settle under the mouse.
@@ -60,6 +67,12 @@ int main(int argc, char** argv) {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
     EnableTrace(false);
+    if (strcmp(argv[1], "menu") == 0) {
+        if (ShowNoteMenuSheet(argv[2]))
+            return 0;
+        fprintf(stderr, "sheet menu: no picture\n");
+        return 1;
+    }
     for (const Sheet& sheet : kSheets) {
         if (strcmp(sheet.name, argv[1]) != 0)
             continue;

@@ -85,7 +85,7 @@ TEST_F(PropatyFileTest, EveryValueButSaveTimingReadsBack) {
     t.m_arrow.m_nArwFlag = 1;
     g_nIniHeight = 100;
     g_nIniWidth = 300;
-    g_nArrowLineWidth = 2;
+    t.m_nArLineWidth = 2;
     out.m_nPosInterval = 120;
     out.m_nHkPastModifiers = 3;
     out.m_nHkPastKey = 65;
@@ -115,6 +115,7 @@ TEST_F(PropatyFileTest, EveryValueButSaveTimingReadsBack) {
     EXPECT_EQ(100, g_nIniHeight);
     EXPECT_EQ(300, g_nIniWidth);
     EXPECT_EQ(2, g_nArrowLineWidth);
+    EXPECT_EQ(2, r.m_nArLineWidth);
     EXPECT_EQ(120, in.m_nPosInterval);
     EXPECT_EQ(3u, in.m_nHkPastModifiers);
     EXPECT_EQ(65u, in.m_nHkPastKey);

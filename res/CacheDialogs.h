@@ -1,0 +1,31 @@
+// Resource ids of the export cache, the import cache and the pending list.
+#pragma once
+
+// The list buttons the three share.
+#define IDC_BUTTON_DELETEDATA 1003
+#define IDC_BUTTON_CLEARDATA 1129
+
+// The export cache.
+#define IDD_EXPORTSTACKDLG 155
+#define IDC_LIST_EXPORTSTACK 1127
+#define IDC_CHECK_CLEARAFTERSAVE 1130
+#define IDC_CHECK_CLOSEAFTERSAVE 1131
+#define IDC_BUTTON_GETALL 1185
+#define IDC_BUTTON_SAVEFILE 3
+
+// The import cache.
+#define IDD_INPORTSTACKDLG 156
+#define IDC_LIST_INPORTSTACK 1131
+#define IDC_BUTTON_OPENFILE 1132
+#define IDC_BUTTON_IMPORTALL 1133
+#define IDC_CHECK_CLOSEAFTERIMPORT 1134
+#define IDC_BUTTON_IMPORTREPLACE 4
+#define IDC_BUTTON_IMPORTONE 5
+
+// The pending list.
+#define IDD_PENDINGDLG 160
+#define IDC_STATIC_PENDINGCOUNT 1097
+#define IDC_BUTTON_PENDINGEXPORT 3
+#define IDC_BUTTON_PENDINGREPLACE 4
+#define IDC_LIST_PENDING 1148
+#define IDC_BUTTON_ACTIVE 1149
