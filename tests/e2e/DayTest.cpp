@@ -237,7 +237,9 @@ protected:
     void PasteAndWrite();
     void EditAndDeleteFromThePanel();
     void Search();
-    void LookConditionAndSetting();
+    void ChangeLook();
+    void ChangeCondition();
+    void ChangeSetting();
     void PendingAndExport();
     void ExitWithTheFileLocked();
     void NextMorning();
@@ -245,6 +247,9 @@ protected:
 
     HWND m_panel = nullptr;
     HWND m_meeting = nullptr;  // on notepad
+    // What was changed, to be found again; what could not be, and why.
+    bool m_bLook = false, m_bCondition = false, m_bSetting = false;
+    std::string m_strMissing;
     POINT m_milkAt{}, m_dentistAt{}, m_laterAt{};
     CIniText m_saved{std::string()};
     std::wstring Qvx() const { return m_folder.File(L"一日.qvx"); }
@@ -379,7 +384,7 @@ void Day::Search() {
 
 // After the search: the dentist note turned green from its menu, the
 // meeting matched by part of notepad's title, notes following every 10 ms.
-void Day::LookConditionAndSetting() {
+void Day::ChangeLook() {
     HWND dentist = DesktopNoteWith(kDentist);
     ASSERT_NE(dentist, nullptr);
     const RECT bar = WindowRect(GetDlgItem(dentist, IDC_STATIC_PICKBAR));
@@ -405,7 +410,10 @@ void Day::LookConditionAndSetting() {
     ASSERT_TRUE(PressButton(GetDlgItem(colours, IDOK)));
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(colours); }));
     EXPECT_TRUE(WaitFor([&] { return ShowsGreen(dentist); })) << "the note did not turn green";
+    m_bLook = true;
+}
 
+void Day::ChangeCondition() {
     ASSERT_NO_FATAL_FAILURE(ChooseRow(kMeetingEdited));
     ASSERT_TRUE(PressButton(Panel(IDC_BUTTON_MATCHCONDITION)));
     HWND match = WaitForDialog(Pid(), "マッチング条件設定");
@@ -417,7 +425,10 @@ void Day::LookConditionAndSetting() {
     ASSERT_TRUE(TypeOver(GetDlgItem(match, ids::kTitlePart), "メモ帳"));
     ASSERT_TRUE(PressButton(GetDlgItem(match, IDOK)));
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(match); }));
+    m_bCondition = true;
+}
 
+void Day::ChangeSetting() {
     ASSERT_TRUE(PressButton(Panel(IDC_BUTTON_PROPATY)));
     HWND props = WaitForDialog(Pid(), "プロパティ設定");
     ASSERT_NE(props, nullptr) << "no property dialog";
@@ -428,6 +439,7 @@ void Day::LookConditionAndSetting() {
     EXPECT_TRUE(WaitFor([&] {
         return CIniText::Load(m_folder.File(L"TesselinPropaty.ini")).Get("SYSTEM", "POSINTERVAL") == "10";
     })) << "the period is not written";
+    m_bSetting = true;
 }
 
 // 4. The dentist parked and brought back; "あとで読む" parked for good; the
@@ -493,11 +505,15 @@ void Day::PendingAndExport() {
     ASSERT_EQ(m_saved.NoteCount(), 2);
     EXPECT_EQ(m_saved.NoteText(0), kDentist);
     EXPECT_EQ(m_saved.Note(0, "EXENAME"), "DESKTOP");
-    EXPECT_EQ(m_saved.Note(0, "BKCOLOR"), "2") << "not green";
+    if (m_bLook) {
+        EXPECT_EQ(m_saved.Note(0, "BKCOLOR"), "2") << "not green";
+    }
     EXPECT_EQ(m_saved.NoteText(1), kMeetingEdited);
     EXPECT_EQ(m_saved.Note(1, "EXENAME"), "NOTEPAD.EXE");
-    EXPECT_EQ(m_saved.Note(1, "FULL"), "0");
-    EXPECT_EQ(m_saved.Note(1, "PART"), "メモ帳");
+    if (m_bCondition) {
+        EXPECT_EQ(m_saved.Note(1, "FULL"), "0");
+        EXPECT_EQ(m_saved.Note(1, "PART"), "メモ帳");
+    }
     CIniText parked = CIniText::Load(m_folder.File(L"BriscoPendingList.ini"));
     ASSERT_EQ(parked.NoteCount(), 1);
     EXPECT_EQ(parked.NoteText(0), kLater);
@@ -534,7 +550,7 @@ void Day::NextMorning() {
     HWND dentist = nullptr;
     EXPECT_TRUE(WaitFor([&] { return (dentist = DesktopNoteWith(kDentist)) != nullptr; })) << "the dentist is not back";
     EXPECT_EQ(DesktopNotes(Pid()).size(), 1u);
-    if (dentist) {
+    if (dentist && m_bLook) {
         EXPECT_TRUE(WaitFor([&] { return ShowsGreen(dentist); })) << "the dentist note is not green";
     }
     ASSERT_NO_FATAL_FAILURE(ShowMainWindow());
@@ -562,7 +578,7 @@ void Day::NextMorning() {
     ASSERT_TRUE(PressButton(Panel(IDC_BUTTON_PROPATY)));
     HWND props = WaitForDialog(Pid(), "プロパティ設定");
     ASSERT_NE(props, nullptr);
-    EXPECT_TRUE(IsChecked(GetDlgItem(props, ids::kPeriod10))) << "the period is not back";
+    EXPECT_EQ(IsChecked(GetDlgItem(props, ids::kPeriod10)), m_bSetting) << "the period is not back";
     ASSERT_TRUE(PressButton(GetDlgItem(props, IDCANCEL)));
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(props); }));
 
@@ -614,10 +630,19 @@ TEST_F(Day, OneScriptedDay) {
     if (!Has(kDialog, 166))
         GTEST_SKIP() << "the search panel (dialog 166) is not in the program yet";
     DAY_STEP(Search());
-    if (!Has(kMenu, 132) || !Has(kDialog, 139) || !Has(kDialog, 136))
-        GTEST_SKIP() << "the note menu (menu 132), the match condition dialog (139) or the property dialog (136) "
-                        "is not in the program yet";
-    DAY_STEP(LookConditionAndSetting());
+    // The day goes on without a change the program cannot make yet.
+    if (Has(kMenu, 132))
+        DAY_STEP(ChangeLook());
+    else
+        m_strMissing += " the note menu (menu 132);";
+    if (Has(kDialog, 139))
+        DAY_STEP(ChangeCondition());
+    else
+        m_strMissing += " the match condition dialog (dialog 139);";
+    if (Has(kDialog, 136))
+        DAY_STEP(ChangeSetting());
+    else
+        m_strMissing += " the property dialog (dialog 136);";
     if (!Has(kDialog, 155) || !Has(kDialog, 156) || !Has(kDialog, 160))
         GTEST_SKIP() << "the export cache, the import cache or the pending list (dialogs 155, 156, 160) "
                         "is not in the program yet";
@@ -625,6 +650,8 @@ TEST_F(Day, OneScriptedDay) {
     DAY_STEP(ExitWithTheFileLocked());
     DAY_STEP(NextMorning());
     DAY_STEP(SaveTheDesktop());
+    if (!m_strMissing.empty())
+        GTEST_SKIP() << "the day ran without what is not in the program yet:" << m_strMissing;
 }
 
 }  // namespace
