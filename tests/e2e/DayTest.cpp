@@ -207,6 +207,13 @@ protected:
         return nullptr;
     }
 
+    // A radio button of a modal dialog chosen, and OK.
+    static void ChooseAndConfirm(HWND dialog, int radio) {
+        ASSERT_TRUE(PressButton(GetDlgItem(dialog, radio)));
+        ASSERT_TRUE(WaitFor([&] { return IsChecked(GetDlgItem(dialog, radio)); })) << "radio " << radio;
+        ASSERT_TRUE(PressButton(GetDlgItem(dialog, IDOK)));
+        ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); })) << "the dialog stayed";
+    }
     // A dialog's field named by the file dialogs of the system.
     static HWND FileNameField(HWND dialog) {
         HWND combo = GetDlgItem(dialog, ids::kFileNameCombo);
@@ -405,10 +412,7 @@ void Day::ChangeLook() {
     ASSERT_TRUE(PressKeys({VK_RETURN}));
     HWND colours = WaitForDialog(Pid(), "付箋色＆引出し線設定");
     ASSERT_NE(colours, nullptr) << "no colour dialog";
-    ASSERT_TRUE(PressButton(GetDlgItem(colours, ids::kBackGreen)));
-    ASSERT_TRUE(WaitFor([&] { return IsChecked(GetDlgItem(colours, ids::kBackGreen)); }));
-    ASSERT_TRUE(PressButton(GetDlgItem(colours, IDOK)));
-    ASSERT_TRUE(WaitFor([&] { return !IsWindow(colours); }));
+    ASSERT_NO_FATAL_FAILURE(ChooseAndConfirm(colours, ids::kBackGreen));
     EXPECT_TRUE(WaitFor([&] { return ShowsGreen(dentist); })) << "the note did not turn green";
     m_bLook = true;
 }
@@ -432,10 +436,7 @@ void Day::ChangeSetting() {
     ASSERT_TRUE(PressButton(Panel(IDC_BUTTON_PROPATY)));
     HWND props = WaitForDialog(Pid(), "プロパティ設定");
     ASSERT_NE(props, nullptr) << "no property dialog";
-    ASSERT_TRUE(PressButton(GetDlgItem(props, ids::kPeriod10)));
-    ASSERT_TRUE(WaitFor([&] { return IsChecked(GetDlgItem(props, ids::kPeriod10)); }));
-    ASSERT_TRUE(PressButton(GetDlgItem(props, IDOK)));
-    ASSERT_TRUE(WaitFor([&] { return !IsWindow(props); }));
+    ASSERT_NO_FATAL_FAILURE(ChooseAndConfirm(props, ids::kPeriod10));
     EXPECT_TRUE(WaitFor([&] {
         return CIniText::Load(m_folder.File(L"TesselinPropaty.ini")).Get("SYSTEM", "POSINTERVAL") == "10";
     })) << "the period is not written";
