@@ -120,9 +120,9 @@ bool AnswerMessageBox(DWORD pid, const std::string& text, int id) {
     return WaitFor([&] { return (box = FindMessageBox(pid, text)) != nullptr; }) && AnswerMessageBox(box, id);
 }
 
-HWND FindDialog(DWORD pid, const std::string& caption, bool visibleOnly) {
+HWND FindDialog(DWORD pid, const std::string& caption) {
     for (HWND hwnd : TopLevelWindows(pid))
-        if (IsDialog(hwnd) && (!visibleOnly || IsWindowVisible(hwnd)) && TextOf(hwnd) == caption)
+        if (IsDialog(hwnd) && IsWindowVisible(hwnd) && TextOf(hwnd) == caption)
             return hwnd;
     return nullptr;
 }

@@ -33,10 +33,10 @@ bool AnswerMessageBox(HWND box, int id);
 // Waits for the box showing text and answers it.
 bool AnswerMessageBox(DWORD pid, const std::string& text, int id);
 
-// A top-level dialog of the process with this caption, or null; the
-// modeless ones are there, hidden, from the start.
-HWND FindDialog(DWORD pid, const std::string& caption, bool visibleOnly = true);
-// Waits for the visible one.
+// A visible top-level dialog of the process with this caption, or null (the
+// modeless ones are there, hidden, from the start).
+HWND FindDialog(DWORD pid, const std::string& caption);
+// Waits for it.
 HWND WaitForDialog(DWORD pid, const std::string& caption);
 // The main panel: the main window's child dialog holding the note list.
 HWND FindPanel(HWND main);
