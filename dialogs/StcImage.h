@@ -45,11 +45,6 @@ protected:
 
 private:
     void ClearSnapshot();
-    // A new snapshot bitmap of that size, filled with the background so
-    // that what the window does not draw shows nothing, selected into mem.
-    // False (and no snapshot) when it cannot be made.
-    bool BeginSnapshot(HDC dc, SIZE size, HDC& mem, HGDIOBJ& old);
-    void EndSnapshot(HDC mem, HGDIOBJ old);
     // The brush the parent gives a static of this control.
     HBRUSH BackgroundBrush(HDC dc);
 };

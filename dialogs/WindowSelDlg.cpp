@@ -1,10 +1,8 @@
 #include "dialogs/WindowSelDlg.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <cstdio>
 
-#include "app/OsVersion.h"
+#include "dialogs/ListRows.h"
 #include "framework/MessageBox.h"
 #include "res/resource.h"
 
@@ -36,10 +34,7 @@ void CWindowSelDlg::DoDataExchange(CDataExchange& dx) {
 
 bool CWindowSelDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    DWORD ex = LVS_EX_FULLROWSELECT;
-    if (IsVistaOrLater())
-        ex |= LVS_EX_GRIDLINES;
-    m_ListCtrl.SetExtendedStyle(ex);
+    SetListStyle(m_ListCtrl);
     m_ListCtrl.InsertColumn(0, "Title", LVCFMT_LEFT, 170);
     m_ListCtrl.InsertColumn(1, "ProcessName", LVCFMT_LEFT, 100);
     m_ListCtrl.InsertColumn(2, "Handle", LVCFMT_LEFT, 0);
@@ -59,9 +54,7 @@ void CWindowSelDlg::UpdateList() {
         int image = m_ImageList.GetIconIndex(w.m_strPath);
         m_ListCtrl.InsertItem(row, w.m_strTitle, image >= 0 ? image : -1);
         m_ListCtrl.SetItemText(row, 1, w.m_strProcessName);
-        char handle[16];
-        snprintf(handle, sizeof handle, "0x%08x", (unsigned)((uintptr_t)w.m_hWnd & 0xFFFFFFFFu));
-        m_ListCtrl.SetItemText(row, 2, handle);
+        m_ListCtrl.SetItemText(row, 2, HandleText(w.m_hWnd));
     }
     m_ListCtrl.SetRedraw(true);
 }
@@ -69,10 +62,7 @@ void CWindowSelDlg::UpdateList() {
 void CWindowSelDlg::SelectFirstWindow() {
     if (m_WinInfList.empty())
         return;
-    m_ListCtrl.SetSelectionMark(0);
-    m_ListCtrl.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
-    m_ListCtrl.SetHotItem(0);
-    m_ListCtrl.EnsureVisible(0, false);
+    SelectListRow(m_ListCtrl, 0);
     ShowImage(m_WinInfList[0].m_hWnd);
 }
 

@@ -19,6 +19,12 @@ bool ReadListedChildText(HWND child, std::string& text) {
     if (buf[0] == '\0')
         return false;
     text = MbCut(buf, kMaxChildText);
+    // The data file keeps a line break as a space: a condition taken from
+    // a multi-line child must still match after it has been stored.
+    // Neither byte can be the second byte of a double-byte character.
+    for (char& c : text)
+        if (c == '\r' || c == '\n')
+            c = ' ';
     return true;
 }
 

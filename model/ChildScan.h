@@ -10,8 +10,9 @@
 #include <string>
 #include <vector>
 
-// The text of a child as CWinInf::EnumChild lists it: false when the child
-// is hidden or disabled, does not answer, or has no text.
+// The text of a child as CWinInf::EnumChild lists it, each CR and LF a
+// space as in the data file: false when the child is hidden or disabled,
+// does not answer, or has no text.
 bool ReadListedChildText(HWND child, std::string& text);
 std::string ReadChildClass(HWND child);
 

@@ -134,6 +134,14 @@ bool CControlDlg::OnCommand(int id, int code, HWND ctl) {
         OnButtonInitialMemlet();
         return true;
     }
+    if (id == IDC_BUTTON_MATCHCONDITION && code == BN_CLICKED) {
+        OnButtonMatchCondition();
+        return true;
+    }
+    if (id == IDC_BUTTON_PRESET && code == BN_CLICKED) {
+        OnButtonPreSet();
+        return true;
+    }
     return CDialog::OnCommand(id, code, ctl);
 }
 

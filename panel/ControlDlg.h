@@ -81,6 +81,9 @@ public:
     void notifyMoveDesktop(CMemletWin* win);
     void notifyMove(CMemletWin* win);
     void notifyMatchCondition(CMemletWin* win);
+    // The selected note's match condition (button 1019), the presets (1032).
+    void OnButtonMatchCondition();
+    void OnButtonPreSet();
     void notifyCopyToExportStack(CMemletWin* win);
     void notifyMovePendingList(CMemletWin* win);
     void InsertMemlet(CMemletData data);

@@ -80,3 +80,5 @@
 // The export cache, the import cache and the pending list.
 #include "res/CacheDialogs.h"
 #include "res/NoteMenu.h"
+// The dialogs of match conditions and presets.
+#include "res/MatchDialogs.h"

@@ -14,6 +14,7 @@
 
 #include "app/TesselinDlg.h"
 #include "dialogs/ExportStackDlg.h"
+#include "dialogs/MatchConditionDlg.h"
 #include "dialogs/PendingDlg.h"
 #include "framework/ModalScript.h"
 #include "framework/TestWindows.h"
@@ -23,6 +24,7 @@
 #include "note/MemletWin.h"
 #include "panel/ControlDlg.h"
 #include "panel/Hub.h"
+#include "res/resource.h"
 #include "storage/StorageTestFiles.h"
 
 namespace {
@@ -44,7 +46,6 @@ Received g_received;
 }  // namespace
 
 // Recording stand-ins for the handlers that are not there yet.
-void CControlDlg::notifyMatchCondition(CMemletWin* win) { g_received.Call("notifyMatchCondition", win); }
 void CControlDlg::SelectItem(int row) {
     g_received.Call("SelectItem");
     g_received.row = row;
@@ -190,8 +191,16 @@ const std::vector<Request>& Requests() {
              return 0;
          },
          [](Scene&) { return Scene::Find("呼び手") && Scene::Find("呼び手")->m_strTitle == "移動先"; }},
-        {"notifyMatchCondition", [](Scene& s) { NotifyMatchCondition(s.Caller()); return 0; },
-         [](Scene&) { return g_received.calls == std::vector<std::string>{"notifyMatchCondition"}; }},
+        {"notifyMatchCondition",
+         [](Scene& s) {
+             CModalScript script("マッチング条件設定", [](HWND dlg) {
+                 CheckDlgButton(dlg, IDC_CHECK_TITLE, BST_UNCHECKED);
+                 SendMessageW(GetDlgItem(dlg, IDOK), BM_CLICK, 0, 0);
+             });
+             NotifyMatchCondition(s.Caller());
+             return 0;
+         },
+         [](Scene&) { return Scene::Find("呼び手") && Scene::Find("呼び手")->m_nTitleFlag == 0; }},
         {"notifyCopyToExportStack", [](Scene& s) { NotifyCopyToExportStack(s.Caller()); return 0; },
          [](Scene&) { return OnlyOne(ExportStack().m_MemletList, "呼び手"); }},
         {"notifyMovePendingList", [](Scene& s) { NotifyMovePendingList(s.Caller()); return 0; },
@@ -319,8 +328,16 @@ TEST_F(HubTest, EveryRequestReachesItsTarget) {
 TEST_F(HubTest, ArgumentsAndResultsArrive) {
     {
         Scene scene;
+        // The note's own window is the one its condition dialog checks.
+        HWND checked = nullptr;
+        CModalScript script("マッチング条件設定", [&](HWND dlg) {
+            if (auto* d = dynamic_cast<CMatchConditionDlg*>(CWnd::FromHandle(dlg)))
+                checked = d->m_hWndCheck;
+            SendMessageW(GetDlgItem(dlg, IDCANCEL), BM_CLICK, 0, 0);
+        });
         NotifyMatchCondition(scene.Caller());
-        EXPECT_EQ(std::vector<CMemletWin*>{scene.Caller()}, g_received.windows);
+        EXPECT_TRUE(script.Ran());
+        EXPECT_EQ(scene.Caller()->m_hWnd, checked);
         NotifySplit(scene.Caller(), "上半分", "下半分");
         EXPECT_EQ("上半分", scene.CallerText());
         EXPECT_EQ("下半分", Scene::Front());

@@ -30,3 +30,9 @@ RECT ShowImportRefusalSheet();
 // A sheet whose windows run a loop of their own saves its picture from
 // inside it, into the BMP file; false when it could not.
 bool ShowNoteMenuSheet(const char* file);
+// The match condition and preset dialogs.
+RECT ShowMatchConditionSheet();
+RECT ShowChildSelSheet();
+RECT ShowWinExSelSheet();
+RECT ShowPreSetListSheet();
+RECT ShowPreSetSheet();

@@ -39,6 +39,11 @@ const Sheet kSheets[] = {
     {"inportstack", ShowInportStackSheet},
     {"pending", ShowPendingSheet},
     {"importrefusal", ShowImportRefusalSheet},
+    {"match", ShowMatchConditionSheet},
+    {"childsel", ShowChildSelSheet},
+    {"winexsel", ShowWinExSelSheet},
+    {"presetlist", ShowPreSetListSheet},
+    {"preset", ShowPreSetSheet},
 };
 
 // Lets the windows paint, enable themselves and settle under the mouse.

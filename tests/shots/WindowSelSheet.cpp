@@ -7,31 +7,15 @@
 #include "dialogs/WindowSelDlg.h"
 #include "framework/Text.h"
 #include "framework/Wnd.h"
+#include "shots/DrawnWnd.h"
 #include "shots/Sheets.h"
 
 namespace {
 
-// A small document window that draws itself the same way on the screen
-// and into a snapshot.
-class CDocumentWnd : public CWnd {
+// A small document window.
+class CDocumentWnd : public CDrawnWnd {
 protected:
-    void OnPaint() override {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(m_hWnd, &ps);
-        Draw(dc);
-        EndPaint(m_hWnd, &ps);
-    }
-    bool OnEraseBkgnd(HDC) override { return true; }
-    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override {
-        if (msg == WM_PRINTCLIENT) {
-            Draw((HDC)wp);
-            return 0;
-        }
-        return CWnd::WindowProc(msg, wp, lp);
-    }
-
-private:
-    void Draw(HDC dc) {
+    void Draw(HDC dc) override {
         RECT r = GetClientRect();
         FillRect(dc, &r, (HBRUSH)GetStockObject(WHITE_BRUSH));
         RECT bar{0, 0, r.right, 30};

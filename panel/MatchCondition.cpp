@@ -1,0 +1,67 @@
+// Editing the match condition of one note, from the note's menu or from
+// the panel's button, and the per-application presets. The dialogs run
+// their own loops, in which the list goes on changing: the record is found
+// again by its serial afterwards, and only its condition is written.
+#include "dialogs/MatchConditionDlg.h"
+#include "dialogs/PreSetMatchConditionDlg.h"
+#include "framework/MessageBox.h"
+#include "model/MatchCondition.h"
+#include "note/MemletWin.h"
+#include "panel/ControlDlg.h"
+
+void CControlDlg::notifyMatchCondition(CMemletWin* win) {
+    int i = FindCaller(win);
+    if (i < 0)
+        return;
+    uint64_t serial = m_MemletList[i].m_nSerial;
+    CMatchConditionDlg dlg;
+    dlg.m_MemletData = m_MemletList[i];
+    dlg.m_bWindowCheck = 1;
+    dlg.m_hWndCheck = win->m_hWnd;
+    if (dlg.DoModal() != IDOK)
+        return;
+    i = FindSerial(serial);
+    if (i < 0)
+        return;
+    CopyMatchCondition(dlg.GetMemletData(), m_MemletList[i]);
+    UpdateList();
+    SaveOnChange();
+}
+
+void CControlDlg::OnButtonMatchCondition() {
+    int mark = m_ListCtrl.GetSelectionMark();
+    if (mark == -1) {
+        AppMessageBox("条件変更するデータを一覧で選択してください");
+        return;
+    }
+    if (mark < 0 || mark >= (int)m_MemletList.size())
+        return;
+    if (m_MemletList[mark].m_strExeName == "DESKTOP") {
+        AppMessageBox("デスクトップ付箋は条件変更できません。");
+        return;
+    }
+    uint64_t serial = m_MemletList[mark].m_nSerial;
+    CMatchConditionDlg dlg;
+    dlg.m_MemletData = m_MemletList[mark];
+    dlg.m_bChildSelect = 0;
+    if (dlg.DoModal() != IDOK)
+        return;
+    int i = FindSerial(serial);
+    if (i < 0)
+        return;
+    CopyMatchCondition(dlg.GetMemletData(), m_MemletList[i]);
+    UpdateList();
+    ShowItem(-1);
+    SaveOnChange();
+}
+
+void CControlDlg::OnButtonPreSet() {
+    CPreSetMatchConditionDlg dlg;
+    dlg.m_PreSetList = m_PreSetList;
+    if (dlg.DoModal() != IDOK)
+        return;
+    m_PreSetList = dlg.GetPreSetList();
+    // The edited presets stay in use; the user can try again.
+    if (!PreSetWriteFile())
+        AppMessageBox("設定ファイルをOPENできません.エディタ等で設定ファイルを開いていいる可能性性があります。", MB_OK);
+}
