@@ -25,7 +25,7 @@ namespace ids {
 constexpr int kExportCache = 3, kInportCache = 1133, kPendingList = 6, kSearchCheck = 1162;
 // The search panel.
 constexpr int kBodyCheck = 1163, kBodyText = 1007, kProgramCheck = 1048, kProgramText = 1009, kSearch = 1165,
-              kResult = 1166;
+              kNext = 1167, kResult = 1166;
 // The pending list.
 constexpr int kPendingRows = 1148, kPendingCount = 1097, kBackToActive = 1149;
 // The export and import caches.
@@ -357,6 +357,18 @@ void Day::Search() {
     EXPECT_TRUE(WaitFor([&] { return TextOf(in(ids::kResult)) == "1件中 1番目のデータ"; })) << TextOf(in(ids::kResult));
     EXPECT_TRUE(WaitFor([&] { return ListSelectionMark(List()) == dentistRow; }));
     EXPECT_TRUE(WaitFor([&] { return ShowsColour(in(ids::kResult), RGB(0, 255, 0)); })) << "the result is not on green";
+
+    // Two results, stepped through and round.
+    ASSERT_TRUE(TypeOver(in(ids::kBodyText), "時"));
+    ASSERT_TRUE(PressButton(in(ids::kSearch)));
+    EXPECT_TRUE(WaitFor([&] { return TextOf(in(ids::kResult)) == "2件中 1番目のデータ"; })) << TextOf(in(ids::kResult));
+    EXPECT_TRUE(WaitFor([&] { return ListSelectionMark(List()) == std::min(dentistRow, meetingRow); }));
+    ASSERT_TRUE(PressButton(in(ids::kNext)));
+    EXPECT_TRUE(WaitFor([&] { return TextOf(in(ids::kResult)) == "2件中 2番目のデータ"; })) << TextOf(in(ids::kResult));
+    EXPECT_TRUE(WaitFor([&] { return ListSelectionMark(List()) == std::max(dentistRow, meetingRow); }));
+    ASSERT_TRUE(PressButton(in(ids::kNext)));
+    EXPECT_TRUE(WaitFor([&] { return TextOf(in(ids::kResult)) == "2件中 1番目のデータ"; })) << TextOf(in(ids::kResult));
+    EXPECT_TRUE(WaitFor([&] { return ListSelectionMark(List()) == std::min(dentistRow, meetingRow); }));
 
     ASSERT_TRUE(PressButton(in(ids::kBodyCheck)));
     ASSERT_TRUE(PressButton(in(ids::kProgramCheck)));
