@@ -527,8 +527,12 @@ void Day::PendingAndExport() {
         EXPECT_EQ(m_saved.Note(1, "FULL"), "0");
         EXPECT_EQ(m_saved.Note(1, "PART"), "メモ帳");
     }
-    CIniText parked = CIniText::Load(m_folder.File(L"BriscoPendingList.ini"));
-    ASSERT_EQ(parked.NoteCount(), 1);
+    // The pending list is written after the data file.
+    CIniText parked{std::string()};
+    EXPECT_TRUE(WaitFor([&] {
+        parked = CIniText::Load(m_folder.File(L"BriscoPendingList.ini"));
+        return parked.NoteCount() == 1;
+    })) << "the pending list is not written";
     EXPECT_EQ(parked.NoteText(0), kLater);
 }
 
