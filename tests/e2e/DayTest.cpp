@@ -536,10 +536,14 @@ void Day::ExitWithTheFileLocked() {
 // looks and conditions, the parked note, the setting; the export file
 // read back into a note.
 void Day::NextMorning() {
-    ASSERT_NO_FATAL_FAILURE(StartNotepad());
+    // notepad with a file this time: only part of its title is as it was.
+    const std::wstring plan = m_folder.File(L"予定.txt");
+    ASSERT_TRUE(WriteFileBytes(plan, "予定\r\n"));
+    ASSERT_TRUE(m_notepad.Start(kNotepadRect, plan)) << "no notepad window";
+    ASSERT_NE(NotepadTitle(m_notepad.Window()), m_saved.Note(1, "TITLE"));
     ASSERT_NO_FATAL_FAILURE(StartCorvana());
     m_meeting = WaitForNoteOn(m_notepad.Window());
-    ASSERT_NE(m_meeting, nullptr) << "the meeting is not back on notepad";
+    ASSERT_NE(m_meeting, nullptr) << "the meeting is not back on notepad by part of its title";
     EXPECT_EQ(NoteTextOf(m_meeting), kMeetingEdited);
     HWND dentist = nullptr;
     EXPECT_TRUE(WaitFor([&] { return (dentist = DesktopNoteWith(kDentist)) != nullptr; })) << "the dentist is not back";
