@@ -6,7 +6,7 @@ corvana_test(e2e_tests
   SOURCES ${E2E_HELPERS} e2e/CorvanaTest.cpp e2e/SingleInstanceTest.cpp e2e/ExtentUtlTest.cpp
           e2e/HotKeyPasteTest.cpp e2e/SavingTest.cpp e2e/ProgramFolderTest.cpp e2e/TrackingTest.cpp e2e/MainWindowTest.cpp
           e2e/NoteMenuTest.cpp e2e/DayTest.cpp
-  TIMEOUT 600)
+  TIMEOUT 300)
 add_dependencies(e2e_tests Corvana)
 # Where the program lies, seen from the tests.
 get_target_property(CORVANA_PROGRAM_DIR Corvana RUNTIME_OUTPUT_DIRECTORY)
