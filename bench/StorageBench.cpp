@@ -8,19 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "framework/MessageBox.h"
+#include "framework/Text.h"
 #include "framework/Trace.h"
 #include "panel/ControlDlg.h"
 #include "storage/MemletDataStore.h"
-
-static double Now() {
-    static LARGE_INTEGER freq;
-    if (!freq.QuadPart)
-        QueryPerformanceFrequency(&freq);
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return (double)t.QuadPart / (double)freq.QuadPart;
-}
 
 static int ReportBox(const std::string& text, UINT) {
     fprintf(stderr, "message box: %s\n", text.c_str());
@@ -83,23 +76,6 @@ static bool Save(CControlDlg& panel, double* seconds) {
     return ok == 1;
 }
 
-// At start-up the data file comes from the last session. Wine's INI reader
-// trusts its cache only for files older than about two seconds and parses a
-// younger file again on every call, so a file just written is dated back.
-static void AgeFile(const std::string& path) {
-    HANDLE h = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           OPEN_EXISTING, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE)
-        return;
-    FILETIME ft;
-    GetSystemTimeAsFileTime(&ft);
-    ULARGE_INTEGER t{{ft.dwLowDateTime, ft.dwHighDateTime}};
-    t.QuadPart -= 3600ULL * 10000000ULL;
-    ft = {t.LowPart, t.HighPart};
-    SetFileTime(h, nullptr, nullptr, &ft);
-    CloseHandle(h);
-}
-
 // The median of three saves.
 static double MedianSave(CControlDlg& panel, int& failures) {
     double saves[3];
@@ -150,7 +126,7 @@ int main() {
                 continue;
             }
         }
-        AgeFile(dir + "\\CorvanaData.ini");
+        AgeFile(ToWide(dir + "\\CorvanaData.ini"));
         WIN32_FILE_ATTRIBUTE_DATA fa{};
         GetFileAttributesExA((dir + "\\CorvanaData.ini").c_str(), GetFileExInfoStandard, &fa);
 

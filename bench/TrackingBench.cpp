@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "framework/MessageBox.h"
 #include "framework/Text.h"
 #include "framework/Trace.h"
@@ -29,39 +30,9 @@ constexpr int kRounds = 21;          // the median of these
 constexpr DWORD kRoundGapMs = 100;
 const wchar_t kTargetClass[] = L"CorvanaBenchTarget";
 
-double Now() {
-    static LARGE_INTEGER freq;
-    if (!freq.QuadPart)
-        QueryPerformanceFrequency(&freq);
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return (double)t.QuadPart / (double)freq.QuadPart;
-}
-
 int ReportBox(const std::string& text, UINT) {
     fprintf(stderr, "message box: %s\n", text.c_str());
     return IDOK;
-}
-
-// Waits for h (none: only the time) while this thread's messages are
-// dispatched, so that note windows and other processes' sends are served.
-bool WaitPumping(HANDLE h, DWORD ms) {
-    DWORD start = GetTickCount();
-    for (;;) {
-        DWORD spent = GetTickCount() - start;
-        if (spent >= ms)
-            return false;
-        DWORD r = MsgWaitForMultipleObjects(h ? 1 : 0, &h, FALSE, ms - spent, QS_ALLINPUT);
-        if (h && r == WAIT_OBJECT_0)
-            return true;
-        if (r == WAIT_FAILED)
-            return false;
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-    }
 }
 
 // The windows' titles: distinct, a third of them Japanese, sharing the

@@ -3,6 +3,8 @@
 #include <commctrl.h>
 
 #include <exception>
+#include <mutex>
+#include <unordered_map>
 
 #include "framework/App.h"
 #include "framework/Text.h"
@@ -10,8 +12,33 @@
 
 namespace {
 
-// Marks a window as bound and names its object, for FromHandle.
-const wchar_t kObjectProp[] = L"Corvana.Wnd";
+// The windows bound to objects, for FromHandle, and the procedure below
+// ours of each subclassed one. Kept here rather than as window properties
+// or through the common controls' subclassing, which keeps its data in a
+// property: under Wine every property read is a round trip to the server,
+// and they would cost several on every message of every window.
+struct CBinding {
+    CWnd* wnd = nullptr;      // null: no longer bound, still in the chain
+    WNDPROC prev = nullptr;   // the window's own procedure when subclassed
+};
+std::mutex g_bindingsLock;
+std::unordered_map<HWND, CBinding> g_bindings;
+
+CBinding LookUp(HWND hwnd) {
+    std::lock_guard<std::mutex> lock(g_bindingsLock);
+    auto it = g_bindings.find(hwnd);
+    return it == g_bindings.end() ? CBinding() : it->second;
+}
+
+void Remember(HWND hwnd, const CBinding& b) {
+    std::lock_guard<std::mutex> lock(g_bindingsLock);
+    g_bindings[hwnd] = b;
+}
+
+void Forget(HWND hwnd) {
+    std::lock_guard<std::mutex> lock(g_bindingsLock);
+    g_bindings.erase(hwnd);
+}
 
 // The message a handler is working on, for Default(). Saved and restored
 // around each dispatch, so nested messages keep their own; it lives outside
@@ -21,13 +48,13 @@ struct CurrentMessage {
     UINT msg;
     WPARAM wp;
     LPARAM lp;
-    bool subclassed;
+    WNDPROC prev;  // null: DefWindowProc
 };
 CurrentMessage g_current;
 
 LRESULT CallDefault(const CurrentMessage& m) {
-    if (m.subclassed)
-        return DefSubclassProc(m.hwnd, m.msg, m.wp, m.lp);
+    if (m.prev)
+        return CallWindowProcW(m.prev, m.hwnd, m.msg, m.wp, m.lp);
     return DefWindowProcW(m.hwnd, m.msg, m.wp, m.lp);
 }
 
@@ -61,29 +88,38 @@ CWnd::~CWnd() {
         ::DestroyWindow(h);
 }
 
-CWnd* CWnd::FromHandle(HWND hwnd) { return hwnd ? (CWnd*)GetPropW(hwnd, kObjectProp) : nullptr; }
+CWnd* CWnd::FromHandle(HWND hwnd) { return hwnd ? LookUp(hwnd).wnd : nullptr; }
 
 void CWnd::Bind(HWND hwnd, bool owned) {
     m_hWnd = hwnd;
     m_bound = true;
     m_owned = owned;
     m_subclassed = false;
+    m_prevProc = nullptr;
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, (LONG_PTR)this);
-    SetPropW(hwnd, kObjectProp, (HANDLE)this);
+    Remember(hwnd, CBinding{this, nullptr});
 }
 
 bool CWnd::BindBySubclass(HWND hwnd, bool owned) {
     if (!hwnd || m_bound || FromHandle(hwnd))
         return false;
-    if (!SetWindowSubclass(hwnd, SubclassProc, 0, (DWORD_PTR)this)) {
-        Trace("SetWindowSubclass() Error=%lu\n", GetLastError());
-        return false;
+    // Still in the chain from an earlier binding: that procedure is ours.
+    CBinding old = LookUp(hwnd);
+    WNDPROC prev = old.prev;
+    if (!prev) {
+        SetLastError(0);
+        prev = (WNDPROC)SetWindowLongPtrW(hwnd, GWLP_WNDPROC, (LONG_PTR)SubclassProc);
+        if (!prev) {
+            Trace("SetWindowLongPtr(GWLP_WNDPROC) Error=%lu\n", GetLastError());
+            return false;
+        }
     }
     m_hWnd = hwnd;
     m_bound = true;
     m_owned = owned;
     m_subclassed = true;
-    SetPropW(hwnd, kObjectProp, (HANDLE)this);
+    m_prevProc = prev;
+    Remember(hwnd, CBinding{this, prev});
     return true;
 }
 
@@ -91,13 +127,20 @@ void CWnd::Unbind() {
     if (!m_bound)
         return;
     HWND h = m_hWnd;
-    RemovePropW(h, kObjectProp);
-    if (m_subclassed)
-        RemoveWindowSubclass(h, SubclassProc, 0);
+    if (!m_subclassed)
+        Forget(h);
+    else if (GetWindowLongPtrW(h, GWLP_WNDPROC) == (LONG_PTR)SubclassProc &&
+             SetWindowLongPtrW(h, GWLP_WNDPROC, (LONG_PTR)m_prevProc))
+        Forget(h);
+    else
+        // Another procedure came in front of ours: ours stays in the chain
+        // and hands every message down.
+        Remember(h, CBinding{nullptr, m_prevProc});
     if (GetWindowLongPtrW(h, GWLP_USERDATA) == (LONG_PTR)this)
         SetWindowLongPtrW(h, GWLP_USERDATA, 0);
     m_hWnd = nullptr;
     m_bound = m_owned = m_subclassed = false;
+    m_prevProc = nullptr;
 }
 
 bool CWnd::Create(const CreateArgs& args) {
@@ -153,7 +196,7 @@ LRESULT CWnd::Default() { return CallDefault(g_current); }
 
 LRESULT CWnd::DefaultProc(UINT msg, WPARAM wp, LPARAM lp) {
     if (m_subclassed)
-        return DefSubclassProc(m_hWnd, msg, wp, lp);
+        return CallWindowProcW(m_prevProc, m_hWnd, msg, wp, lp);
     return DefWindowProcW(m_hWnd, msg, wp, lp);
 }
 
@@ -166,16 +209,22 @@ LRESULT CALLBACK CWnd::StaticWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
     }
     if (!wnd)
         return DefWindowProcW(hwnd, msg, wp, lp);
-    return Dispatch(wnd, hwnd, msg, wp, lp, false);
+    return Dispatch(wnd, hwnd, msg, wp, lp, nullptr);
 }
 
-LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
-    return Dispatch((CWnd*)ref, hwnd, msg, wp, lp, true);
+LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    CBinding b = LookUp(hwnd);
+    if (b.wnd)
+        return Dispatch(b.wnd, hwnd, msg, wp, lp, b.prev);
+    LRESULT result = b.prev ? CallWindowProcW(b.prev, hwnd, msg, wp, lp) : DefWindowProcW(hwnd, msg, wp, lp);
+    if (msg == WM_NCDESTROY)
+        Forget(hwnd);
+    return result;
 }
 
-LRESULT CWnd::Dispatch(CWnd* wnd, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, bool subclassed) {
+LRESULT CWnd::Dispatch(CWnd* wnd, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC prev) {
     CurrentMessage saved = g_current;
-    g_current = CurrentMessage{hwnd, msg, wp, lp, subclassed};
+    g_current = CurrentMessage{hwnd, msg, wp, lp, prev};
     // Once WindowProc has been called, wnd may be gone: only the last
     // message, WM_NCDESTROY, touches it again, to unbind and hand over.
     LRESULT result = 0;
@@ -183,6 +232,7 @@ LRESULT CWnd::Dispatch(CWnd* wnd, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, boo
         result = CallDefault(g_current);
     if (msg == WM_NCDESTROY) {
         wnd->Unbind();
+        Forget(hwnd);  // the last message: nothing is handed down any more
         Guarded(msg, [&] { wnd->PostNcDestroy(); });
     }
     g_current = saved;

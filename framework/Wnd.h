@@ -116,9 +116,11 @@ protected:
 
 private:
     static LRESULT CALLBACK StaticWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR ref);
-    static LRESULT Dispatch(CWnd* wnd, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, bool subclassed);
+    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    // prev: the subclassed window's own procedure, null for our own class.
+    static LRESULT Dispatch(CWnd* wnd, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC prev);
     bool m_bound = false;
     bool m_owned = false;
     bool m_subclassed = false;  // default procedure: the one below ours, not DefWindowProc
+    WNDPROC m_prevProc = nullptr;  // that procedure
 };

@@ -72,6 +72,7 @@ bool CMemletWin::Create(HWND target) {
 
 bool CMemletWin::DestroyWindow() {
     KillTimer(kTimerFollow);
+    m_nFollowMs = 0;
     KillTimer(kTimerEnable);
     KillTimer(kTimerFade);
     DestroyArrowWin();
@@ -208,7 +209,7 @@ void CMemletWin::StartTracking() {
         CreateArrowWin();
     ApplyAlpha();
     FollowStep();
-    SetTimer(kTimerFollow, kFirstFollowMs);
+    ArmFollow(kFirstFollowMs);
     SetTimer(kTimerHover, kHoverMs);
     SetTimer(kTimerFade, kFadeMs);
 }
@@ -253,14 +254,13 @@ void CMemletWin::Redraw() {
 void CMemletWin::OnTimer(UINT_PTR id) {
     switch (id) {
     case kTimerFollow: {
-        KillTimer(kTimerFollow);
         if (m_bDesktop) {
-            SetTimer(kTimerFollow, kDesktopFollowMs);
+            ArmFollow(kDesktopFollowMs);
             return;
         }
         FollowStep();
         int period = GetPosInterval();
-        SetTimer(kTimerFollow, period < 10 ? kFirstFollowMs : (UINT)period);
+        ArmFollow(period < 10 ? kFirstFollowMs : (UINT)period);
         return;
     }
     case kTimerEnable:
@@ -284,9 +284,20 @@ void CMemletWin::OnTimer(UINT_PTR id) {
     CDialog::OnTimer(id);
 }
 
-void CMemletWin::FollowStep() {
-    if (m_bDesktop || !::IsWindow(m_hWndTarget))
+void CMemletWin::ArmFollow(UINT ms) {
+    // The timer runs on at its period: under Wine every setting of a timer
+    // is a round trip to the server, 20 a second for each note.
+    if (ms == m_nFollowMs)
         return;
+    SetTimer(kTimerFollow, ms);
+    m_nFollowMs = ms;
+}
+
+void CMemletWin::FollowStep() {
+    if (m_bDesktop)
+        return;
+    // One question to the target a step: GetWindowRect fails as well when
+    // the target is no window any more.
     RECT t;
     if (!::GetWindowRect(m_hWndTarget, &t) || IsOffScreen(t))
         return;
@@ -299,7 +310,7 @@ void CMemletWin::FollowStep() {
     Trace("newr top=%d, left=%d, bottom=%d, right=%d\n", (int)t.top, (int)t.left, (int)t.bottom, (int)t.right);
     Trace("MoveX=%d, MoveY=%d\n", (int)std::clamp<int64_t>(dx, INT_MIN, INT_MAX),
           (int)std::clamp<int64_t>(dy, INT_MIN, INT_MAX));
-    RECT n = OffsetRectClamped(GetWindowRect(), dx, dy);
+    RECT n = OffsetRectClamped(m_rectWin, dx, dy);
     MoveWindow(n, true);
     Trace("MoveWindow() top =%d, left=%d, bottom=%d, right=%d\n", (int)n.top, (int)n.left, (int)n.bottom,
           (int)n.right);
@@ -324,8 +335,8 @@ void CMemletWin::HoverCheck() {
     POINT pt;
     if (!GetCursorPos(&pt))
         return;
-    RECT w = GetWindowRect();
-    bool inside = PtInRect(&w, pt) != 0;
+    // The own rect is kept up to date on every move and size.
+    bool inside = PtInRect(&m_rectWin, pt) != 0;
     if (inside && !m_bMouseIn) {
         MouseEntered(true);
     } else if (!inside && m_bMouseIn) {

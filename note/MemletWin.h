@@ -153,6 +153,8 @@ private:
     bool IsMine(HWND hwnd) const { return ::IsWindow(hwnd) && FromHandle(hwnd) == this; }
     bool GradationInEffect() const { return m_nGraFlg && !m_nBkTransparent; }
     void FollowStep();
+    // The follow timer at ms, set again only when its period changes.
+    void ArmFollow(UINT ms);
     void HoverCheck();
     void TopmostCheck();
     void FadeStep();
@@ -175,6 +177,7 @@ private:
     int m_nFadeCount = 0;
     int m_bEditFocus = 0;
     int m_bTopMost = 0;
+    UINT m_nFollowMs = 0;  // the follow timer's period, 0 while it is off
     bool m_bCreated = false;
 };
 

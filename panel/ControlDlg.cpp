@@ -187,8 +187,13 @@ int CControlDlg::SaveAll() {
     if (m_bInit != 1)
         return 1;  // nothing taken over, nothing to write
     // Each note's state into its record; the next tick opens them again.
+    // The list is refilled once for all of them, and the save below writes
+    // what a save on each change would have written.
+    m_bSavingAll = true;
     for (size_t i = 0; i < m_MemletList.size(); i++)
         m_MemletList[i].OnLost();
+    m_bSavingAll = false;
+    UpdateList();
     int ok = writeIniFile();
     // Parked notes count as much as the others.
     int pendingOk = SavePendingList();

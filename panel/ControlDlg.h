@@ -125,6 +125,7 @@ public:
     std::vector<CWinInf> m_WinInfList;
     CImageListCashSmoll m_ImageList;
     int m_bInit = 0;  // the data path is set: saving may begin
+    bool m_bSavingAll = false;  // SaveAll is closing the notes: no refill for each
     HBRUSH m_brGrey;
     HBRUSH m_brPale;
     int m_nVolumeSerial = 0;  // text key of the data and pending-list files

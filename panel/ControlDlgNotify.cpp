@@ -45,6 +45,8 @@ bool CControlDlg::IsHeld(uint64_t serial) const {
 }
 
 void CControlDlg::notifyUpdateWindow() {
+    if (m_bSavingAll)
+        return;
     UpdateList();
     SaveOnChange();
 }

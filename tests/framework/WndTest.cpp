@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include <stdexcept>
 
 #include "framework/App.h"
@@ -131,6 +135,73 @@ TEST(WindowProcedure, ObjectIsFoundFromItsHandleUntilTheWindowGoes) {
     EXPECT_EQ(nullptr, wnd.m_hWnd);
     EXPECT_EQ(nullptr, CWnd::FromHandle(h));
     EXPECT_EQ(nullptr, CWnd::FromHandle(GetDesktopWindow()));
+}
+
+// A control's messages reach the object while it is subclassed, and the
+// control's own procedure behind it; the chain holds when another
+// subclasser comes in front of ours, also after ours lets go.
+class CCountingWnd : public CWnd {
+public:
+    int texts = 0;
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override {
+        if (msg == WM_SETTEXT)
+            texts++;
+        return CWnd::WindowProc(msg, wp, lp);
+    }
+};
+
+LRESULT CALLBACK CountTexts(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR count) {
+    if (msg == WM_SETTEXT)
+        ++*(int*)count;
+    return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+std::wstring Text(HWND hwnd) {
+    wchar_t buf[64] = {};
+    GetWindowTextW(hwnd, buf, 64);
+    return buf;
+}
+
+TEST(WindowProcedure, SubclassedControlKeepsItsProcedureInTheChain) {
+    HWND edit = CreateWindowExW(0, L"Edit", L"", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(edit);
+    LONG_PTR own = GetWindowLongPtrW(edit, GWLP_WNDPROC);
+
+    // Alone in front: letting go gives the control its own procedure back.
+    {
+        CCountingWnd wnd;
+        ASSERT_TRUE(wnd.Subclass(edit));
+        EXPECT_EQ(&wnd, CWnd::FromHandle(edit));
+        SetWindowTextW(edit, L"一");
+        EXPECT_EQ(1, wnd.texts);
+        EXPECT_EQ(L"一", Text(edit));
+        wnd.Unsubclass();
+        EXPECT_EQ(nullptr, CWnd::FromHandle(edit));
+        EXPECT_EQ(own, GetWindowLongPtrW(edit, GWLP_WNDPROC));
+    }
+
+    // Another subclasser in front of ours: ours stays in the chain, unbound.
+    CCountingWnd wnd;
+    int spied = 0;
+    ASSERT_TRUE(wnd.Subclass(edit));
+    ASSERT_TRUE(SetWindowSubclass(edit, CountTexts, 1, (DWORD_PTR)&spied));
+    wnd.Unsubclass();
+    EXPECT_EQ(nullptr, CWnd::FromHandle(edit));
+    SetWindowTextW(edit, L"二");
+    EXPECT_EQ(1, spied);
+    EXPECT_EQ(0, wnd.texts);
+    EXPECT_EQ(L"二", Text(edit));
+
+    // Bound again through the same link of the chain.
+    CCountingWnd again;
+    ASSERT_TRUE(again.Subclass(edit));
+    SetWindowTextW(edit, L"三");
+    EXPECT_EQ(2, spied);
+    EXPECT_EQ(1, again.texts);
+    EXPECT_EQ(L"三", Text(edit));
+    DestroyWindow(edit);
+    EXPECT_EQ(nullptr, again.m_hWnd);
+    EXPECT_EQ(nullptr, CWnd::FromHandle(edit));
 }
 
 }  // namespace

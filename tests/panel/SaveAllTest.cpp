@@ -58,6 +58,35 @@ TEST_F(SaveAllTest, DetachesEveryNoteAndWritesTheDataFile) {
     EXPECT_EQ(placed, WindowRect(m_panel.m_MemletList[0].m_pMemletWin->m_hWnd));
 }
 
+// Closing the open notes refills the list once, not once for each of them,
+// and the list then shows every note.
+TEST_F(SaveAllTest, RefillsTheListOnceForAllTheNotesItCloses) {
+    HWND w = Target("一度だけの的");
+    m_panel.m_MemletList = {NoteFor("一度だけの的"), NoteFor("一度だけの的"), NoteFor("一度だけの的")};
+    Tick();
+    for (const CMemletData& d : m_panel.m_MemletList)
+        ASSERT_EQ(w, d.m_hWndTarget);
+    CWnd listener;
+    CWnd::CreateArgs args;
+    ASSERT_TRUE(listener.Create(args));
+    const UINT message = RegisterWindowMessageA("WM_SERCH_UPDATE");
+    m_panel.m_bRefreshListener = 1;
+    m_panel.m_nRefreshMessage = message;
+    m_panel.m_hWndRefreshListener = listener.m_hWnd;
+
+    EXPECT_EQ(1, m_panel.SaveAll());
+    m_panel.m_bRefreshListener = 0;
+    int refills = 0;
+    MSG msg;
+    while (PeekMessageW(&msg, listener.m_hWnd, message, message, PM_REMOVE))
+        refills++;
+    EXPECT_EQ(1, refills);
+    EXPECT_EQ(3, m_panel.m_ListCtrl.GetItemCount());
+    for (const CMemletData& d : m_panel.m_MemletList)
+        EXPECT_EQ(0, d.m_bAttached);
+    listener.DestroyWindow();
+}
+
 TEST_F(SaveAllTest, EmptyListWritesAFileWithoutNotes) {
     EXPECT_EQ(1, m_panel.SaveAll());
     EXPECT_TRUE(FileExists(DataPath()));

@@ -1,0 +1,19 @@
+// What the benchmarks share: a clock, waiting with messages served, and a
+// data file dated back as one from an earlier session.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+// Seconds, from the performance counter.
+double Now();
+
+// Waits for h (none: only the time) while this thread's messages are
+// dispatched, so that our windows and other processes' sends are served.
+// True when h was set in time.
+bool WaitPumping(HANDLE h, DWORD ms);
+
+// At start-up the data file comes from the last session. Wine's INI reader
+// trusts its cache only for files older than about two seconds and parses a
+// younger file again on every call, so a file just written is dated back.
+void AgeFile(const std::wstring& path);
