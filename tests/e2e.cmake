@@ -1,10 +1,11 @@
 # Drives the real Corvana.exe from outside, as its user and other programs do.
 set(E2E_HELPERS e2e/Waiting.cpp e2e/ChildProcess.cpp e2e/ProgramFolder.cpp e2e/CorvanaWindows.cpp
-                e2e/CorvanaProcess.cpp e2e/Notepad.cpp e2e/Input.cpp e2e/ExtentUtl.cpp e2e/DataFile.cpp)
+                e2e/CorvanaProcess.cpp e2e/Notepad.cpp e2e/Input.cpp e2e/ExtentUtl.cpp e2e/DataFile.cpp
+                e2e/ListView.cpp framework/Pixels.cpp)
 corvana_test(e2e_tests
   SOURCES ${E2E_HELPERS} e2e/CorvanaTest.cpp e2e/SingleInstanceTest.cpp e2e/ExtentUtlTest.cpp
           e2e/HotKeyPasteTest.cpp e2e/SavingTest.cpp e2e/ProgramFolderTest.cpp e2e/TrackingTest.cpp e2e/MainWindowTest.cpp
-          e2e/NoteMenuTest.cpp
+          e2e/NoteMenuTest.cpp e2e/DayTest.cpp
   TIMEOUT 300)
 add_dependencies(e2e_tests Corvana)
 # Where the program lies, seen from the tests.

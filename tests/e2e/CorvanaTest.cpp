@@ -43,6 +43,15 @@ void CorvanaTest::Exit() {
     ASSERT_TRUE(m_corvana.WaitEnd()) << "still running after 終了";
 }
 
+void CorvanaTest::ExitAnsweringTheFailedSave(int answer) {
+    ASSERT_TRUE(m_corvana.Command(kCommandExit));
+    ASSERT_TRUE(AnswerMessageBox(
+        m_corvana.Pid(), "設定ファイルをOPENできません.エディタ等で設定ファイルを開いていいる可能性性があります。", IDOK))
+        << "no error box";
+    ASSERT_TRUE(AnswerMessageBox(m_corvana.Pid(), "データを保存できませんでした。このまま終了しますか？", answer))
+        << "no question";
+}
+
 bool SetNoteText(HWND note, const std::string& text) {
     HWND field = NoteField(note);
     std::wstring w = ToWide(text);

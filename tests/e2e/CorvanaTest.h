@@ -27,6 +27,9 @@ protected:
     CIniText Save();
     // "終了", and the program's end.
     void Exit();
+    // "終了" while the data file cannot be written: the writer's error box,
+    // then the question whether to end all the same, answered.
+    void ExitAnsweringTheFailedSave(int answer);
     std::wstring DataFile() const { return m_folder.File(L"CorvanaData.ini"); }
     bool WaitForFile(const std::wstring& path);
 

@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "e2e/Waiting.h"
 #include "framework/Text.h"
 #include "res/resource.h"
 
@@ -113,6 +114,40 @@ HWND FindMessageBox(DWORD pid, const std::string& text) {
 }
 
 bool AnswerMessageBox(HWND box, int id) { return PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0) != 0; }
+
+bool AnswerMessageBox(DWORD pid, const std::string& text, int id) {
+    HWND box = nullptr;
+    return WaitFor([&] { return (box = FindMessageBox(pid, text)) != nullptr; }) && AnswerMessageBox(box, id);
+}
+
+HWND FindDialog(DWORD pid, const std::string& caption) {
+    for (HWND hwnd : TopLevelWindows(pid))
+        if (IsDialog(hwnd) && IsWindowVisible(hwnd) && TextOf(hwnd) == caption)
+            return hwnd;
+    return nullptr;
+}
+
+HWND WaitForDialog(DWORD pid, const std::string& caption) {
+    HWND dialog = nullptr;
+    WaitFor([&] { return (dialog = FindDialog(pid, caption)) != nullptr; });
+    return dialog;
+}
+
+HWND FindPanel(HWND main) {
+    for (HWND child = GetWindow(main, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        HWND list = GetDlgItem(child, IDC_LIST_DATA);
+        if (IsDialog(child) && list && ClassOf(list) == L"SysListView32")
+            return child;
+    }
+    return nullptr;
+}
+
+bool PressButton(HWND button) { return button && PostMessageW(button, BM_CLICK, 0, 0); }
+
+bool IsChecked(HWND button) {
+    DWORD_PTR state = 0;
+    return SendMessageTimeoutW(button, BM_GETCHECK, 0, 0, SMTO_NORMAL, kSendMs, &state) && state == BST_CHECKED;
+}
 
 RECT WindowRect(HWND hwnd) {
     RECT r{};

@@ -30,6 +30,20 @@ std::string NoteTextOf(HWND note);
 HWND FindMessageBox(DWORD pid, const std::string& text);
 // Answers it as its button would.
 bool AnswerMessageBox(HWND box, int id);
+// Waits for the box showing text and answers it.
+bool AnswerMessageBox(DWORD pid, const std::string& text, int id);
+
+// A visible top-level dialog of the process with this caption, or null (the
+// modeless ones are there, hidden, from the start).
+HWND FindDialog(DWORD pid, const std::string& caption);
+// Waits for it.
+HWND WaitForDialog(DWORD pid, const std::string& caption);
+// The main panel: the main window's child dialog holding the note list.
+HWND FindPanel(HWND main);
+// BM_CLICK, posted: the button does what a click does, and a dialog it
+// opens holds nobody but its user.
+bool PressButton(HWND button);
+bool IsChecked(HWND button);
 
 RECT WindowRect(HWND hwnd);
 bool operator==(const RECT& a, const RECT& b);

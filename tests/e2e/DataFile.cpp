@@ -76,6 +76,11 @@ std::string CIniText::Get(const std::string& section, const std::string& key) co
     return k == s->second.end() ? std::string() : k->second;
 }
 
+std::map<std::string, std::string> CIniText::Section(const std::string& section) const {
+    auto s = m_sections.find(section);
+    return s == m_sections.end() ? std::map<std::string, std::string>() : s->second;
+}
+
 int CIniText::NoteCount() const { return Has("SYSTEM", "MEMLTENUM") ? atoi(Get("SYSTEM", "MEMLTENUM").c_str()) : -1; }
 
 std::string CIniText::Note(int i, const std::string& key) const { return Get("MEMLETITEM" + std::to_string(i), key); }

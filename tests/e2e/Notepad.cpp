@@ -2,11 +2,11 @@
 
 #include "e2e/CorvanaWindows.h"
 
-bool CNotepad::Start(const RECT& place) {
+bool CNotepad::Start(const RECT& place, const std::wstring& file) {
     m_hWnd = nullptr;
     wchar_t windows[MAX_PATH] = {};
     GetWindowsDirectoryW(windows, MAX_PATH);
-    if (!m_process.Start(std::wstring(windows) + L"\\notepad.exe"))
+    if (!m_process.Start(std::wstring(windows) + L"\\notepad.exe", file.empty() ? file : L"\"" + file + L"\""))
         return false;
     bool shown = WaitFor([this] {
         for (HWND hwnd : TopLevelWindows(Pid())) {

@@ -11,8 +11,9 @@ constexpr RECT kNotepadRect{100, 100, 700, 500};
 
 class CNotepad {
 public:
-    // Started, and its window shown at the place given.
-    bool Start(const RECT& place = kNotepadRect);
+    // Started, and its window shown at the place given; with a file, its
+    // title names the file.
+    bool Start(const RECT& place = kNotepadRect, const std::wstring& file = {});
     HWND Window() const { return m_hWnd; }
     DWORD Pid() const { return m_process.Pid(); }
     // Closed as its user closes it; an unchanged text asks nothing.

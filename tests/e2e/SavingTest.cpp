@@ -121,23 +121,6 @@ TEST_F(Saving, RestartBringsTheNoteBackOnceNotepadIsOpenAgain) {
     EXPECT_TRUE(WaitFor([&] { return WindowRect(note) == moved; })) << WindowRect(note) << " not " << moved;
 }
 
-// The data file held open by another program, sharing nothing.
-class CLockedFile {
-public:
-    explicit CLockedFile(const std::wstring& path)
-        : m_h(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
-    ~CLockedFile() { Unlock(); }
-    bool Locked() const { return m_h != INVALID_HANDLE_VALUE; }
-    void Unlock() {
-        if (Locked())
-            CloseHandle(m_h);
-        m_h = INVALID_HANDLE_VALUE;
-    }
-
-private:
-    HANDLE m_h;
-};
-
 class LockedDataFile : public CorvanaTest {
 protected:
     void SetUp() override {
@@ -154,24 +137,6 @@ protected:
         auto notes = DesktopNotes(m_corvana.Pid());
         return notes.size() == 1 ? notes.front() : nullptr;
     }
-    // "終了" with the file locked: the error, then the question.
-    void ExitAndAnswer(int answer) {
-        ASSERT_TRUE(m_corvana.Command(kCommandExit));
-        HWND box = nullptr;
-        ASSERT_TRUE(WaitFor([&] {
-            return (box = FindMessageBox(
-                        m_corvana.Pid(),
-                        "設定ファイルをOPENできません.エディタ等で設定ファイルを開いていいる可能性性があります。")) !=
-                   nullptr;
-        })) << "no error box";
-        ASSERT_TRUE(AnswerMessageBox(box, IDOK));
-        HWND question = nullptr;
-        ASSERT_TRUE(WaitFor([&] {
-            return (question = FindMessageBox(m_corvana.Pid(), "データを保存できませんでした。このまま終了しますか？")) !=
-                   nullptr;
-        })) << "no question";
-        ASSERT_TRUE(AnswerMessageBox(question, answer));
-    }
     std::string m_before;
     HWND m_note = nullptr;
 };
@@ -179,7 +144,7 @@ protected:
 TEST_F(LockedDataFile, NoKeepsEverythingAndALaterExitWritesIt) {
     CLockedFile lock(DataFile());
     ASSERT_TRUE(lock.Locked());
-    ASSERT_NO_FATAL_FAILURE(ExitAndAnswer(IDNO));
+    ASSERT_NO_FATAL_FAILURE(ExitAnsweringTheFailedSave(IDNO));
     // It runs on, its note open again with the change.
     ASSERT_TRUE(WaitFor([&] { return (m_note = OnlyDesktopNote()) != nullptr; })) << "the note did not come back";
     EXPECT_EQ(NoteTextOf(m_note), "書き換えた付箋");
@@ -196,7 +161,7 @@ TEST_F(LockedDataFile, NoKeepsEverythingAndALaterExitWritesIt) {
 TEST_F(LockedDataFile, YesEndsWithTheFileAsItWas) {
     CLockedFile lock(DataFile());
     ASSERT_TRUE(lock.Locked());
-    ASSERT_NO_FATAL_FAILURE(ExitAndAnswer(IDYES));
+    ASSERT_NO_FATAL_FAILURE(ExitAnsweringTheFailedSave(IDYES));
     EXPECT_TRUE(m_corvana.WaitEnd()) << "still running after Yes";
     lock.Unlock();
     EXPECT_EQ(ReadFileBytes(DataFile()), m_before);
