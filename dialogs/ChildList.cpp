@@ -6,8 +6,6 @@
 #include "framework/MessageBox.h"
 #include "framework/Trace.h"
 
-const char kNoChildChosen[] = "子ウィンドウ（コンポーネント）が選択されていません";
-
 std::vector<CChildWinInf> ListChildWindows(HWND top) {
     Trace("CChildSelDlg::update()\n");
     CWinInf owner;
@@ -46,17 +44,23 @@ int FindChildRow(const std::vector<CChildWinInf>& children, const std::string& c
     return -1;
 }
 
-bool ConfirmChildPair(const std::vector<CChildWinInf>& children, const CChildWinInf& chosen) {
+const CChildWinInf* AcceptChildRow(const std::vector<CChildWinInf>& children, int row) {
+    if (row < 0 || row >= (int)children.size()) {
+        AppMessageBox("子ウィンドウ（コンポーネント）が選択されていません");
+        return nullptr;
+    }
+    const CChildWinInf& chosen = children[row];
     int count = 0;
     for (const CChildWinInf& c : children)
         if (c.m_strClass == chosen.m_strClass && c.m_nCtlId == chosen.m_nCtlId)
             count++;
     if (count == 1)
-        return true;
-    return AppMessageBox("この組はユニーク（唯一の子ウィンドウ）ではありません.\r\n"
-                         "最初に条件が合致した子ウィンドウでマッチングを行います.\r\n"
-                         "よろしいですか？",
-                         MB_YESNO) == IDYES;
+        return &chosen;
+    bool taken = AppMessageBox("この組はユニーク（唯一の子ウィンドウ）ではありません.\r\n"
+                               "最初に条件が合致した子ウィンドウでマッチングを行います.\r\n"
+                               "よろしいですか？",
+                               MB_YESNO) == IDYES;
+    return taken ? &chosen : nullptr;
 }
 
 RECT ChildFrame(HWND child, HWND top, const RECT& previous) {

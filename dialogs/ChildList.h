@@ -10,9 +10,6 @@
 #include "framework/ListCtrl.h"
 #include "model/WinInf.h"
 
-// OK's message while no child row is chosen.
-extern const char kNoChildChosen[];
-
 // The children of top in the system's order; none when it is no window.
 std::vector<CChildWinInf> ListChildWindows(HWND top);
 
@@ -23,9 +20,10 @@ void FillChildRows(CListCtrl& list, const std::vector<CChildWinInf>& children);
 
 // The first child of that class (exact bytes) and id, or -1.
 int FindChildRow(const std::vector<CChildWinInf>& children, const std::string& className, int ctlId);
-// True when the pair names only this child, or the user takes the first
-// match all the same.
-bool ConfirmChildPair(const std::vector<CChildWinInf>& children, const CChildWinInf& chosen);
+// OK on the list: the child of that row, once the user has been told of
+// a row not chosen or has taken a class and id pair that other children
+// share; null when there is nothing to take.
+const CChildWinInf* AcceptChildRow(const std::vector<CChildWinInf>& children, int row);
 
 // The child's window rectangle less the top-left corner of top's; the
 // previous frame while the child is no window.

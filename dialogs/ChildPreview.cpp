@@ -68,3 +68,8 @@ void PaintPreview(HDC dc, POINT origin, SIZE box, HBITMAP snapshot, int cx, int 
         DeleteObject(red);
     }
 }
+
+void InvalidatePreview(HWND dlg, POINT origin, SIZE box) {
+    RECT r{origin.x, origin.y, origin.x + box.cx, origin.y + box.cy};
+    InvalidateRect(dlg, &r, TRUE);
+}

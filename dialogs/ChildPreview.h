@@ -20,3 +20,5 @@ struct CPreviewLayout {
 CPreviewLayout LayoutPreview(POINT origin, SIZE box, int cx, int cy, const RECT& child);
 
 void PaintPreview(HDC dc, POINT origin, SIZE box, HBITMAP snapshot, int cx, int cy, const RECT& child);
+// The box is painted afresh, background and all.
+void InvalidatePreview(HWND dlg, POINT origin, SIZE box);

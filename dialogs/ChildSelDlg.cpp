@@ -4,7 +4,6 @@
 #include "dialogs/ChildPreview.h"
 #include "dialogs/ListRows.h"
 #include "dialogs/WindowCapture.h"
-#include "framework/MessageBox.h"
 #include "res/resource.h"
 
 CChildSelDlg::CChildSelDlg() : CDialog(IDD_CHILDSELDLG) {}
@@ -59,8 +58,7 @@ void CChildSelDlg::SelectChild(int row) {
         return;
     m_hWndChild = m_ChildList[row].m_hWnd;
     m_rectChild = ChildFrame(m_hWndChild, m_hWndTarget, m_rectChild);
-    RECT box{kImageOrigin.x, kImageOrigin.y, kImageOrigin.x + kImageSize.cx, kImageOrigin.y + kImageSize.cy};
-    InvalidateRect(m_hWnd, &box, TRUE);
+    InvalidatePreview(m_hWnd, kImageOrigin, kImageSize);
 }
 
 bool CChildSelDlg::OnNotify(NMHDR* nm, LRESULT& result) {
@@ -94,17 +92,12 @@ void CChildSelDlg::OnPaint() {
 }
 
 void CChildSelDlg::OnOK() {
-    int row = m_ListCtrl.GetSelectionMark();
-    if (row < 0 || row >= (int)m_ChildList.size()) {
-        AppMessageBox(kNoChildChosen);
+    const CChildWinInf* chosen = AcceptChildRow(m_ChildList, m_ListCtrl.GetSelectionMark());
+    if (!chosen)
         return;
-    }
-    const CChildWinInf& chosen = m_ChildList[row];
-    if (!ConfirmChildPair(m_ChildList, chosen))
-        return;
-    m_strClass = chosen.m_strClass;
-    m_strText = chosen.m_strText;
-    m_nCtlId = chosen.m_nCtlId;
+    m_strClass = chosen->m_strClass;
+    m_strText = chosen->m_strText;
+    m_nCtlId = chosen->m_nCtlId;
     TraceChildChoice(m_strClass, m_nCtlId, m_strText);
     EndDialog(IDOK);
 }

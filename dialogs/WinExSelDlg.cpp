@@ -146,8 +146,7 @@ void CWinExSelDlg::SelectChild(int row) {
         return;
     m_hWndChild = m_ChildList[row].m_hWnd;
     m_rectChild = ChildFrame(m_hWndChild, m_hWndSelect, m_rectChild);
-    RECT box{kImageOrigin.x, kImageOrigin.y, kImageOrigin.x + kImageSize.cx, kImageOrigin.y + kImageSize.cy};
-    InvalidateRect(m_hWnd, &box, TRUE);
+    InvalidatePreview(m_hWnd, kImageOrigin, kImageSize);
 }
 
 bool CWinExSelDlg::OnCommand(int id, int code, HWND ctl) {
@@ -198,16 +197,11 @@ void CWinExSelDlg::OnPaint() {
 }
 
 void CWinExSelDlg::OnOK() {
-    int row = m_ChildListCtrl.GetSelectionMark();
-    if (row < 0 || row >= (int)m_ChildList.size()) {
-        AppMessageBox(kNoChildChosen);
+    const CChildWinInf* chosen = AcceptChildRow(m_ChildList, m_ChildListCtrl.GetSelectionMark());
+    if (!chosen)
         return;
-    }
-    const CChildWinInf& chosen = m_ChildList[row];
-    if (!ConfirmChildPair(m_ChildList, chosen))
-        return;
-    m_strClass = chosen.m_strClass;
-    m_nCtlId = chosen.m_nCtlId;
+    m_strClass = chosen->m_strClass;
+    m_nCtlId = chosen->m_nCtlId;
     TraceChildChoice(m_strClass, m_nCtlId, "");
     EndDialog(IDOK);
 }

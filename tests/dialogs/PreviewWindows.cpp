@@ -39,6 +39,10 @@ void CColourWnd::OnPaint() {
 }
 
 LRESULT CColourWnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_PRINT) {
+        m_nPrinted++;
+        m_bPrintedIconic = IsIconic(m_hWnd) != 0;
+    }
     if (msg != WM_PRINTCLIENT)
         return CWnd::WindowProc(msg, wp, lp);
     m_drawn.count++;
@@ -232,12 +236,4 @@ bool PrintWindowDraws(HWND hwnd) {
             if ((pixels.At(x, y) & 0xFFFFFF) != unlikely)
                 return true;
     return false;
-}
-
-bool operator==(const RECT& a, const RECT& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
-std::ostream& operator<<(std::ostream& os, const RECT& r) {
-    return os << "{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}";
 }

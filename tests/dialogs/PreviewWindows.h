@@ -6,9 +6,9 @@
 #include <windows.h>
 
 #include <atomic>
-#include <ostream>
 #include <string>
 
+#include "framework/RectChecks.h"
 #include "framework/Wnd.h"
 
 // The test's own popup of one colour.
@@ -27,6 +27,10 @@ public:
         DWORD flags = 0;
     };
     Drawn m_drawn;
+    // PrintWindow's own WM_PRINT, told apart from the WM_PRINTCLIENT alone
+    // by which themed child buttons ask for their parent's background.
+    int m_nPrinted = 0;
+    bool m_bPrintedIconic = false;
     COLORREF m_colour = 0;
 
 protected:
@@ -103,6 +107,3 @@ COLORREF ShownAt(HWND preview, int x, int y);
 
 // Whether PrintWindow draws anything of the window into a bitmap of its size.
 bool PrintWindowDraws(HWND hwnd);
-
-bool operator==(const RECT& a, const RECT& b);
-std::ostream& operator<<(std::ostream& os, const RECT& r);

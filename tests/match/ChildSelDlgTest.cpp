@@ -270,7 +270,7 @@ TEST_F(ChildSelDlgTest, TargetGoneWhileOpen) {
 // A target that stopped taking messages costs the wait, not a hang.
 TEST(ChildSelDlgHung, OpensAndClosesWithinSeconds) {
     AnswerBoxes({});
-    CStuckWindow hung;
+    CHungWindow hung(RECT{700, 300, 900, 450}, RGB(200, 200, 200), false);
     ASSERT_NE(nullptr, hung.Hwnd());
     DWORD start = GetTickCount();
     CChildSelDlg dlg;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/PreviewWindows.h"
 #include "framework/Dialog.h"
 #include "framework/Wnd.h"
 
@@ -20,37 +21,6 @@ extern const char kPreSetCaption[];
 
 // The long child's text: 300 double-byte characters, 600 bytes.
 std::string LongText();
-
-// The test's own popup of one colour, drawn alike on the screen and by
-// PrintWindow (WM_PRINTCLIENT); it notes whether it was minimised then.
-class CColourWnd : public CWnd {
-public:
-    bool Open(const RECT& r, COLORREF colour);
-    int m_nPrinted = 0;
-    bool m_bPrintedIconic = false;
-
-protected:
-    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
-    void OnPaint() override;
-    bool OnEraseBkgnd(HDC) override { return true; }
-
-private:
-    void Fill(HDC dc);
-    COLORREF m_colour = 0;
-};
-
-// A window of a thread of its own that takes no message for a few seconds.
-class CStuckWindow {
-public:
-    CStuckWindow();
-    ~CStuckWindow();
-    HWND Hwnd() const { return m_hwnd; }
-
-private:
-    static DWORD WINAPI Run(void* self);
-    HANDLE m_ready, m_thread;
-    HWND m_hwnd = nullptr;
-};
 
 // A popup of one colour with these children, in creation order:
 //   Button 101 "了解"; Static 102 hidden; Edit 103 disabled; Static 104

@@ -51,10 +51,6 @@ RECT ClientRectIn(HWND child, HWND parent) {
     return r;
 }
 
-bool operator==(const RECT& a, const RECT& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 bool operator==(const POINT& a, const POINT& b) { return a.x == b.x && a.y == b.y; }
 
 RECT Offset(RECT r, int dx, int dy) {
@@ -63,10 +59,6 @@ RECT Offset(RECT r, int dx, int dy) {
 }
 
 POINT Centre(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
-
-std::ostream& operator<<(std::ostream& os, const RECT& r) {
-    return os << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
-}
 
 std::ostream& operator<<(std::ostream& os, const POINT& p) { return os << "(" << p.x << ", " << p.y << ")"; }
 

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "framework/RectChecks.h"
 #include "framework/Wnd.h"
 #include "model/PropatyData.h"
 #include "note/MemletWin.h"
@@ -25,12 +26,10 @@ protected:
 
 RECT WindowRect(HWND hwnd);
 RECT ClientRectIn(HWND child, HWND parent);
-bool operator==(const RECT& a, const RECT& b);
 bool operator==(const POINT& a, const POINT& b);
 RECT Offset(RECT r, int dx, int dy);
 // Truncating toward zero.
 POINT Centre(const RECT& r);
-std::ostream& operator<<(std::ostream& os, const RECT& r);
 std::ostream& operator<<(std::ostream& os, const POINT& p);
 
 struct Layered {

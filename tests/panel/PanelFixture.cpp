@@ -142,14 +142,6 @@ std::vector<std::string> PanelTest::TakeBoxes() {
     return out;
 }
 
-std::ostream& operator<<(std::ostream& os, const RECT& r) {
-    return os << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
-}
-
-bool operator==(const RECT& a, const RECT& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 RECT WindowRect(HWND hwnd) {
     RECT r{};
     GetWindowRect(hwnd, &r);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/RectChecks.h"
 #include "framework/TargetProcess.h"
 #include "framework/Wnd.h"
 #include "panel/ControlDlg.h"
@@ -63,6 +64,4 @@ protected:
 // Puts the mouse pointer there and waits until it reads back so.
 bool MoveCursor(int x, int y);
 
-std::ostream& operator<<(std::ostream& os, const RECT& r);
-bool operator==(const RECT& a, const RECT& b);
 RECT WindowRect(HWND hwnd);

@@ -1,0 +1,14 @@
+// RECTs as the tests' checks compare and print them. Inline, so that every
+// fixture of an executable can offer them.
+#pragma once
+#include <windows.h>
+
+#include <ostream>
+
+inline bool operator==(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+inline std::ostream& operator<<(std::ostream& os, const RECT& r) {
+    return os << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
+}
