@@ -108,15 +108,6 @@ bool OpenForm(int x, int y) {
     return true;
 }
 
-CWinInf Entry(HWND hwnd, const char* title, const char* process, const char* path) {
-    CWinInf w;
-    w.m_hWnd = hwnd;
-    w.m_strTitle = title;
-    w.m_strProcessName = process;
-    w.m_strPath = path;
-    return w;
-}
-
 CPreSetCondData Preset(const char* name, const char* exe, const char* cls, int id) {
     CPreSetCondData p;
     p.m_strCondName = name;

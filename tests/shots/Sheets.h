@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include "model/WinInf.h"
+
 RECT ShowNoteSheet();
 RECT ShowControlsSheet();
 RECT ShowMainSheet();
@@ -36,3 +38,13 @@ RECT ShowChildSelSheet();
 RECT ShowWinExSelSheet();
 RECT ShowPreSetListSheet();
 RECT ShowPreSetSheet();
+
+// A row of a window list, as the window-choosing dialogs list it.
+inline CWinInf Entry(HWND hwnd, const char* title, const char* process, const char* path) {
+    CWinInf w;
+    w.m_hWnd = hwnd;
+    w.m_strTitle = title;
+    w.m_strProcessName = process;
+    w.m_strPath = path;
+    return w;
+}

@@ -52,15 +52,6 @@ protected:
 CDocumentWnd g_document;
 CWindowSelDlg g_windowSel;
 
-CWinInf Entry(HWND hwnd, const char* title, const char* process, const char* path) {
-    CWinInf w;
-    w.m_hWnd = hwnd;
-    w.m_strTitle = title;
-    w.m_strProcessName = process;
-    w.m_strPath = path;
-    return w;
-}
-
 }  // namespace
 
 RECT ShowWindowSelSheet() {
