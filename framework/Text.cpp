@@ -75,3 +75,19 @@ size_t MbCutLength(std::string_view s, size_t maxBytes) {
     }
     return i;
 }
+
+std::string OneLine(std::string_view s) {
+    std::string out;
+    out.reserve(s.size());
+    for (size_t i = 0; i < s.size(); i++) {
+        char c = s[i];
+        if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < s.size() && s[i + 1] == '\n')
+                i++;
+            out += ' ';
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}

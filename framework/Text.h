@@ -33,3 +33,7 @@ size_t MbCutLength(std::string_view s, size_t maxBytes);
 inline std::string MbCut(std::string_view s, size_t maxBytes) {
     return std::string(s.substr(0, MbCutLength(s, maxBytes)));
 }
+
+// Text for one line of a list row: every line break (CR LF, CR or LF) becomes
+// one space. CR and LF are never the second byte of a CP932 character.
+std::string OneLine(std::string_view s);

@@ -24,7 +24,7 @@ TEST_F(CachesTest, ExportWritesEveryRecordPlainWhateverTheSaveFormat) {
     m_panel.m_nVolumeSerial = kTestVolumeKey;
     for (const CMemletData& d : TwoRecords())
         AddExportStack(d);
-    EXPECT_EQ((std::vector<std::string>{"NOTEPAD.EXE|報告書.txt - メモ帳|会議は１５時から\r\n資料を持参",
+    EXPECT_EQ((std::vector<std::string>{"NOTEPAD.EXE|報告書.txt - メモ帳|会議は１５時から 資料を持参",
                                         "MISSING.EXE|無題|"}),
               Rows(m_export.m_ListCtrl));
 
@@ -185,6 +185,28 @@ TEST_F(CachesTest, ListCommandsOfTheExportCache) {
     EXPECT_TRUE(m_export.m_MemletList.empty());
     EXPECT_TRUE(Rows(m_export.m_ListCtrl).empty());
     EXPECT_TRUE(Boxes().empty());
+}
+
+// A line break shows as one space in the rows of all three lists; the
+// records keep their text. The import cache reads it from an export file.
+TEST_F(CachesTest, LineBreaksInRowsShowAsOneSpace) {
+    CMemletData d = TwoRecords()[0];
+    d.m_strText = "Meeting at 3pm\r\n日本語テスト\rend\n\r\n";
+    const std::string row = "NOTEPAD.EXE|" + d.m_strTitle + "|Meeting at 3pm 日本語テスト end  ";
+    AddPendingList(d);
+    EXPECT_EQ(std::vector<std::string>{row}, Rows(m_pending.m_ListCtrl));
+    EXPECT_EQ(d.m_strText, m_pending.m_PendingList[0].m_strText);
+
+    AddExportStack(d);
+    EXPECT_EQ(std::vector<std::string>{row}, Rows(m_export.m_ListCtrl));
+    std::string path = m_folder.File("改行.qvx");
+    ChooseFile(path);
+    Press(m_export, IDC_BUTTON_SAVEFILE);
+    ChooseFile(path);
+    Press(m_import, IDC_BUTTON_OPENFILE);
+    ASSERT_EQ(1u, m_import.m_MemletList.size());
+    EXPECT_EQ(std::vector<std::string>{row}, Rows(m_import.m_ListCtrl));
+    EXPECT_EQ(d.m_strText, m_import.m_MemletList[0].m_strText);
 }
 
 // The lists' looks: four columns, no images, full rows.

@@ -70,6 +70,17 @@ TEST(Text, MbCutNeverSplitsADoubleByteCharacter) {
     }
 }
 
+TEST(Text, OneLineMakesEachLineBreakOneSpace) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"a\r\nb", "a b"},   {"a\nb", "a b"},          {"a\rb", "a b"},
+        {"a\n\rb", "a  b"},  {"a\r\n\r\nb", "a  b"}, {"\r\n", " "},
+        {"表\r\n示", "表 示"}, {"ソ\nフト", "ソ フト"},  {"abc", "abc"},
+        {"", ""},
+    };
+    for (const auto& [in, out] : cases)
+        EXPECT_EQ(out, OneLine(in)) << in;
+}
+
 TEST(Text, WideConversionUsesCodePage932) {
     EXPECT_EQ(L"表示ソフト", ToWide("表示ソフト"));
     EXPECT_EQ("表示ソフト", FromWide(L"表示ソフト"));

@@ -188,6 +188,31 @@ TEST_F(PanelListTest, TextModeShowsTheLiveTextOfOpenNotesAndTheStoredTextOfOther
     EXPECT_EQ("どこにもない窓", Cell(1, 1));
 }
 
+// A line break shows as one space in a row, in both modes; the record and
+// the note keep their text. The open note's text is its edit field's.
+TEST_F(PanelListTest, LineBreaksInRowsShowAsOneSpace) {
+    Target("改行の的");
+    CMemletData open = NoteFor("改行の的");
+    CMemletData closed = NoteFor("どこにもない窓");
+    closed.m_strTitle = "一行目\r\n二行目\n三行目";
+    closed.m_strText = "Meeting at 3pm\r\n日本語テスト\r\n\r\n";
+    m_panel.m_MemletList = {open, closed};
+    Tick();
+    ASSERT_NE(nullptr, m_panel.m_MemletList[0].m_pMemletWin);
+    m_panel.m_MemletList[0].m_pMemletWin->setText("上の行\r\n下の行");
+    m_panel.UpdateList();
+    EXPECT_EQ("一行目 二行目 三行目", Cell(1, 1));
+
+    SendMessageW(m_panel.GetDlgItem(IDC_RADIO_TEXT), BM_CLICK, 0, 0);
+    EXPECT_EQ("上の行 下の行", Cell(0, 1));
+    EXPECT_EQ("Meeting at 3pm 日本語テスト  ", Cell(1, 1));
+    std::string live;
+    m_panel.m_MemletList[0].GetText(&live);
+    EXPECT_EQ("上の行\r\n下の行", live);
+    EXPECT_EQ("Meeting at 3pm\r\n日本語テスト\r\n\r\n", m_panel.m_MemletList[1].m_strText);
+    SendMessageW(m_panel.GetDlgItem(IDC_RADIO_TITLE), BM_CLICK, 0, 0);
+}
+
 TEST_F(PanelListTest, DatesInLocalTimeWithTheMonthPaddedByABlank) {
     CMemletData a = NoteFor("日付");
     a.m_tAcsDate = LocalTime(2025, 12, 31, 23, 59);
