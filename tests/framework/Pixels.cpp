@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "framework/DrawingManager.h"
@@ -50,6 +51,13 @@ bool CPixels::CaptureScreen(int x, int y) {
     bool ok = BitBlt(m_dc, 0, 0, m_cx, m_cy, dc, x, y, SRCCOPY) != 0;
     ReleaseDC(nullptr, dc);
     return ok;
+}
+
+bool CPixels::SameAs(const CPixels& other) const {
+    if (m_cx != other.m_cx || m_cy != other.m_cy || !m_bits || !other.m_bits)
+        return false;
+    GdiFlush();
+    return memcmp(m_bits, other.m_bits, (size_t)m_cx * m_cy * sizeof(DWORD)) == 0;
 }
 
 bool CPixels::SaveBmp(const std::string& path) const {

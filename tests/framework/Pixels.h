@@ -26,6 +26,9 @@ public:
     // The screen at (x, y), the size of the bitmap.
     bool CaptureScreen(int x, int y);
 
+    // The same size and every pixel alike.
+    bool SameAs(const CPixels& other) const;
+
     // A 24-bit BMP file.
     bool SaveBmp(const std::string& path) const;
 

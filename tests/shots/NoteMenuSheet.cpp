@@ -8,6 +8,7 @@
 #include "model/PropatyData.h"
 #include "note/MemletWin.h"
 #include "note/OpenNote.h"
+#include "shots/Settle.h"
 #include "shots/Sheets.h"
 
 namespace {
@@ -49,10 +50,16 @@ void CALLBACK OnHover(HWND, UINT, UINT_PTR id, DWORD) {
     SetCursorPos((item.left + item.right) / 2, (item.top + item.bottom) / 2);
 }
 
+// Once the menu and its submenu are open and painted, or at the deadline.
+DWORD g_deadline;
+
 void CALLBACK OnShoot(HWND, UINT, UINT_PTR id, DWORD) {
+    std::vector<HWND> menus = Menus();
+    if ((menus.size() < 2 || !AllPainted()) && (LONG)(GetTickCount() - g_deadline) < 0)
+        return;
     KillTimer(nullptr, id);
     RECT r = g_note->GetWindowRect();
-    for (HWND m : Menus()) {
+    for (HWND m : menus) {
         RECT w;
         GetWindowRect(m, &w);
         Grow(r, w);
@@ -82,9 +89,10 @@ bool ShowNoteMenuSheet(const char* file) {
     SetCursorPos((bar.left + bar.right) / 2, (bar.top + bar.bottom) / 2);
     PostMessageW(g_note->m_hWnd, WM_RBUTTONUP, 0, 0);
     SetTimer(nullptr, 0, 400, OnHover);
-    SetTimer(nullptr, 0, 1500, OnShoot);
+    g_deadline = GetTickCount() + 8000;
+    SetTimer(nullptr, 0, 200, OnShoot);
     // The menu's loop runs inside this one until the picture is taken.
-    DWORD end = GetTickCount() + 5000;
+    DWORD end = GetTickCount() + 12000;
     while (!g_saved && (LONG)(GetTickCount() - end) < 0) {
         MSG msg;
         if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {

@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "framework/App.h"
 #include "framework/Pixels.h"
 #include "framework/Trace.h"
+#include "shots/Settle.h"
 #include "shots/Sheets.h"
 
 namespace {
@@ -46,22 +46,6 @@ const Sheet kSheets[] = {
     {"preset", ShowPreSetSheet},
 };
 
-// Lets the windows paint, enable themselves and settle under the mouse.
-void Pump(DWORD ms) {
-    DWORD end = GetTickCount() + ms;
-    UINT_PTR timer = SetTimer(nullptr, 0, 20, nullptr);
-    while ((LONG)(GetTickCount() - end) < 0) {
-        MSG msg;
-        if (GetMessageW(&msg, nullptr, 0, 0) <= 0)
-            break;
-        if (!AppPreTranslateMessage(msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-    }
-    KillTimer(nullptr, timer);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -82,9 +66,12 @@ int main(int argc, char** argv) {
         if (strcmp(sheet.name, argv[1]) != 0)
             continue;
         RECT r = sheet.show();
-        Pump(1000);
+        if (r.right <= r.left) {
+            fprintf(stderr, "sheet %s: no picture\n", argv[1]);
+            return 1;
+        }
         CPixels pixels(r.right - r.left, r.bottom - r.top);
-        if (r.right <= r.left || !pixels.CaptureScreen(r.left, r.top) || !pixels.SaveBmp(argv[2])) {
+        if (!Settle(pixels, r) || !pixels.SaveBmp(argv[2])) {
             fprintf(stderr, "sheet %s: no picture\n", argv[1]);
             return 1;
         }
