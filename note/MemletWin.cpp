@@ -118,7 +118,8 @@ int CMemletWin::OnCreate(CREATESTRUCTW* cs) {
 LRESULT CMemletWin::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_LBUTTONDOWN: {
-        // The body and the pick bar drag the note, as a caption would.
+        // A press on the note outside its text field (the pick bar lets it
+        // through) drags the note, as a caption would.
         HWND self = m_hWnd;
         POINT pt{(short)LOWORD(lp), (short)HIWORD(lp)};
         ClientToScreen(self, &pt);
