@@ -10,6 +10,7 @@
 #include "app/InnerRect.h"
 #include "app/MenuFont.h"
 #include "app/OsVersion.h"
+#include "app/UnreadFilesMessage.h"
 #include "dialogs/HotKeyExCtrl.h"
 #include "dialogs/WindowRects.h"
 #include "framework/App.h"
@@ -18,6 +19,7 @@
 #include "framework/Trace.h"
 #include "panel/Hub.h"
 #include "res/resource.h"
+#include "storage/MemletDataStore.h"
 
 namespace {
 
@@ -118,7 +120,20 @@ bool CTesselinDlg::OnInitDialog() {
     UpdateGlass();
     SetupButtons();
     SetTimer(kTimerTray, kTrayMs);
+    if (g_pMemletDataStore && !g_pMemletDataStore->m_UnreadFiles.empty()) {
+        m_UnreadFiles = std::move(g_pMemletDataStore->m_UnreadFiles);
+        g_pMemletDataStore->m_UnreadFiles.clear();
+        PostMessageW(m_hWnd, WM_TELLUNREADFILES, 0, 0);
+    }
     return true;
+}
+
+void CTesselinDlg::OnTellUnreadFiles() {
+    if (m_UnreadFiles.empty())
+        return;
+    std::string text = UnreadFilesMessage(m_UnreadFiles);
+    m_UnreadFiles.clear();
+    AppMessageBox(text, MB_OK);
 }
 
 void CTesselinDlg::SetupButtons() {
@@ -452,6 +467,9 @@ LRESULT CTesselinDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_QUERYDRAGICON:
         return (LRESULT)m_hIcon;
+    case WM_TELLUNREADFILES:
+        OnTellUnreadFiles();
+        return 0;
     case WM_DWMCOMPOSITIONCHANGED:
         m_bComposition = CompositionOn();
         UpdateGlass();

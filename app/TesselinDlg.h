@@ -8,6 +8,7 @@
 #include <uxtheme.h>
 
 #include <string>
+#include <vector>
 
 #include "app/MFCButtonEx.h"
 #include "app/OpaCheck.h"
@@ -18,9 +19,13 @@
 #include "dialogs/PendingDlg.h"
 #include "framework/Dialog.h"
 #include "panel/ControlDlg.h"
+#include "storage/UnreadFileCopy.h"
 
 // The icon's callback message.
 constexpr UINT WM_TRAYNOTIFY = WM_USER + 100;
+// Posted to itself at the end of its set-up: tells of the files that were
+// not read whole, once the program runs.
+constexpr UINT WM_TELLUNREADFILES = WM_APP + 1;
 
 class CTesselinDlg : public CDialog {
 public:
@@ -58,6 +63,8 @@ public:
     COpaCheck m_chkOpa;
     int m_nSerchCheck = 0;
     CMFCButtonEx m_btnExportStack, m_btnInportStack, m_btnPendingList;
+    // Taken from the store at set-up, emptied when told.
+    std::vector<CUnreadFile> m_UnreadFiles;
 
 protected:
     bool OnInitDialog() override;
@@ -79,6 +86,7 @@ protected:
     void OnMenuitemexit();
     void OnSysCommand(UINT id);
     void OnTrayNotify(UINT mouseMsg);
+    void OnTellUnreadFiles();
 
     // The search panel: made hidden with the main window, shown and placed
     // over its upper part through check box 1162.

@@ -42,9 +42,21 @@ CMemletDataStore::CMemletDataStore()
     LoadPendingFile();
 }
 
-void CMemletDataStore::LoadDataFile() { LoadMemletFile(m_strDataPath, m_MemletList); }
+void CMemletDataStore::LoadDataFile() {
+    if (!LoadMemletFile(m_strDataPath, m_MemletList))
+        KeepCopyOfUnread(m_strDataPath);
+}
 
-void CMemletDataStore::LoadPendingFile() { LoadMemletFile(m_strPendingPath, m_PendingList); }
+void CMemletDataStore::LoadPendingFile() {
+    if (!LoadMemletFile(m_strPendingPath, m_PendingList))
+        KeepCopyOfUnread(m_strPendingPath);
+}
+
+void CMemletDataStore::KeepCopyOfUnread(const std::string& path) {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    m_UnreadFiles.push_back({path, KeepUnreadCopy(path, now)});
+}
 
 // Index of a section named "<prefix><decimal>", as "%d" prints it, or -1.
 static int SectionIndex(const std::string& name, const char* prefix) {
@@ -64,11 +76,17 @@ static int SectionIndex(const std::string& name, const char* prefix) {
 }
 
 std::vector<int> FindIndexedSections(const std::string& path, const char* prefix, int count) {
+    if (count <= 0)
+        return {};
+    return FindIndexedSections(GetIniSectionNames(path), prefix, count);
+}
+
+std::vector<int> FindIndexedSections(const std::vector<std::string>& sectionNames, const char* prefix, int count) {
     std::vector<int> found;
     count = std::min(count, kMaxIndexedSections);
     if (count <= 0)
         return found;
-    for (const std::string& name : GetIniSectionNames(path)) {
+    for (const std::string& name : sectionNames) {
         int i = SectionIndex(name, prefix);
         if (i >= 0 && i < count)
             found.push_back(i);
@@ -78,15 +96,20 @@ std::vector<int> FindIndexedSections(const std::string& path, const char* prefix
     return found;
 }
 
-void LoadMemletFile(const std::string& path, std::vector<CMemletData>& list) {
-    int key = (int)GetVolumeSerialNumber(path.empty() ? '\0' : path[0]);
-    int n = (int)GetPrivateProfileIntA("SYSTEM", "MEMLTENUM", 0, path.c_str());
-    ReadMemletSections(path, n, key, list);
+bool IsReadWhole(const std::vector<std::string>& sectionNames, int count) {
+    int taken = std::min(count, kMaxIndexedSections);
+    for (const std::string& name : sectionNames) {
+        int i = SectionIndex(name, "MEMLETITEM");
+        if (i >= 0 && i >= taken)
+            return false;
+    }
+    return true;
 }
 
-void ReadMemletSections(const std::string& path, int count, int key, std::vector<CMemletData>& list) {
+// The sections present, as FindIndexedSections gave them, into list.
+static void ReadPresentSections(const std::string& path, const std::vector<int>& present, int key,
+                                std::vector<CMemletData>& list) {
     list.clear();
-    std::vector<int> present = FindIndexedSections(path, "MEMLETITEM", count);
     if (present.empty())
         return;
     // Sections missing below the last one present give default notes, as a
@@ -103,4 +126,16 @@ void ReadMemletSections(const std::string& path, int count, int key, std::vector
             next++;
         }
     }
+}
+
+bool LoadMemletFile(const std::string& path, std::vector<CMemletData>& list) {
+    int key = (int)GetVolumeSerialNumber(path.empty() ? '\0' : path[0]);
+    int n = (int)GetPrivateProfileIntA("SYSTEM", "MEMLTENUM", 0, path.c_str());
+    std::vector<std::string> names = GetIniSectionNames(path);
+    ReadPresentSections(path, FindIndexedSections(names, "MEMLETITEM", n), key, list);
+    return IsReadWhole(names, n);
+}
+
+void ReadMemletSections(const std::string& path, int count, int key, std::vector<CMemletData>& list) {
+    ReadPresentSections(path, FindIndexedSections(path, "MEMLETITEM", count), key, list);
 }

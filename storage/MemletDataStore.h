@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/MemletData.h"
+#include "storage/UnreadFileCopy.h"
 
 class CMemletDataStore {
 public:
@@ -17,13 +18,20 @@ public:
     std::vector<CMemletData> m_PendingList;
     std::string m_strDataPath;
     std::string m_strPendingPath;
+    // The files that were not read whole, each copied as found before
+    // anything could write over it; told to the user once.
+    std::vector<CUnreadFile> m_UnreadFiles;
+
+private:
+    void KeepCopyOfUnread(const std::string& path);
 };
 
 // The one store; null when there is none.
 extern CMemletDataStore* g_pMemletDataStore;
 
-// Reads the notes of a file in the data file's layout into list (emptied first).
-void LoadMemletFile(const std::string& path, std::vector<CMemletData>& list);
+// Reads the notes of a file in the data file's layout into list (emptied
+// first). False when it holds note sections that were not read (IsReadWhole).
+bool LoadMemletFile(const std::string& path, std::vector<CMemletData>& list);
 // The sections "MEMLETITEM0" up to count - 1 of that file, read with the
 // text key given, into list (emptied first); see FindIndexedSections.
 void ReadMemletSections(const std::string& path, int count, int key, std::vector<CMemletData>& list);
@@ -35,3 +43,10 @@ void ReadMemletSections(const std::string& path, int count, int key, std::vector
 // must not make a file of a few bytes fill memory with default records.
 constexpr int kMaxIndexedSections = 100000;
 std::vector<int> FindIndexedSections(const std::string& path, const char* prefix, int count);
+std::vector<int> FindIndexedSections(const std::vector<std::string>& sectionNames, const char* prefix, int count);
+
+// True when every note section ("MEMLETITEM%d") among a file's section names
+// is one that the count read from its header lets the loader take. A count
+// that is missing, not a number, zero or below leaves every note section
+// unread; a count above the sections present reads them all.
+bool IsReadWhole(const std::vector<std::string>& sectionNames, int count);

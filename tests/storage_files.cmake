@@ -1,6 +1,7 @@
 corvana_test(storage_file_tests
   SOURCES storage/WriterTest.cpp storage/SaveChainTest.cpp storage/DataStoreTest.cpp
           storage/PropatyFileTest.cpp storage/PreSetFileTest.cpp storage/KillSaveTest.cpp
+          storage/UnreadFileTest.cpp
   RESOURCES storage/StorageFiles.rc
   TIMEOUT 120)
 

@@ -1,0 +1,9 @@
+// What the user is told at start-up about files that were not read whole:
+// each file, and the copy kept of it as found.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "storage/UnreadFileCopy.h"
+
+std::string UnreadFilesMessage(const std::vector<CUnreadFile>& files);
