@@ -13,8 +13,9 @@ int CPendingDlg::writeIniFile() {
 int CPendingDlg::__writeIniFile() {
     if (WriteMemletListFile(m_WriteIniFile, m_strPath, m_PendingList, GetSaveFormat(), GetVolumeSerial()))
         return 1;
-    // Parked notes live only in this file: a failed write must be known.
-    AppMessageBox("設定ファイルをOPENできません.エディタ等で設定ファイルを開いていいる可能性性があります。", MB_OK);
+    // Parked notes live only in this file: a failed write must be known, and
+    // told apart from the data file's, which may fail in the same save.
+    AppMessageBox("保留リストのファイル(BriscoPendingList.ini)に書き込めません.保留リストの変更は保存されていません。", MB_OK);
     return 0;
 }
 

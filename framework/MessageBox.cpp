@@ -7,10 +7,27 @@ static MessageBoxHook g_messageBoxHook;
 
 void SetMessageBoxHook(MessageBoxHook hook) { g_messageBoxHook = hook; }
 
+// The box is modal to the window the user is in (a dialog, a note): the
+// active window of this thread, or, while another program is in front, the
+// window of ours last active, as for a modal dialog. A window being destroyed
+// is hidden first and gets no box: the main window, hidden or not, takes it.
+// Before the main window exists the box has no owner.
+static HWND BoxOwner() {
+    HWND main = AppMainWindow();
+    if (main && !::IsWindow(main))
+        main = nullptr;
+    HWND owner = ::GetActiveWindow();
+    if (!owner && main)
+        owner = ::GetLastActivePopup(main);
+    if (owner && owner != main && !::IsWindowVisible(owner))
+        owner = main;
+    return owner;
+}
+
 int AppMessageBox(const std::string& text, UINT type) {
     if (g_messageBoxHook)
         return g_messageBoxHook(text, type);
-    return MessageBoxW(AppMainWindow(), ToWide(text).c_str(), L"Corvana", type | MB_SETFOREGROUND);
+    return MessageBoxW(BoxOwner(), ToWide(text).c_str(), L"Corvana", type | MB_SETFOREGROUND);
 }
 
 static SystemMessageBoxHook g_systemMessageBoxHook;

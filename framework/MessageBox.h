@@ -4,7 +4,8 @@
 
 #include <string>
 
-// type is MB_OK or MB_YESNO; returns IDOK, IDYES or IDNO.
+// type is MB_OK or MB_YESNO; returns IDOK, IDYES or IDNO. The box is modal
+// to the window of ours the user is in, else to the main window.
 int AppMessageBox(const std::string& text, UINT type = MB_OK);
 
 // Tests answer message boxes through a hook instead of the screen; null

@@ -43,15 +43,14 @@ void CControlDlg::OnButtonPropaty() {
     m_nSaveTiming = dlg.m_nSaveTiming;
     m_nSaveFormat = dlg.m_nSaveFormat;
     // The pairs are kept even when they cannot be registered: the next start
-    // tries them again. One box is enough.
+    // tries them again. Each failure has its box, so that both are known.
     m_nHkPastModifiers = dlg.m_nHkPastModifiers;
     m_nHkPastKey = dlg.m_nHkPastKey;
-    bool pastOk = ReRegisterHotKey(IDHOT_PAST, m_nHkPastModifiers, m_nHkPastKey);
-    if (!pastOk)
+    if (!ReRegisterHotKey(IDHOT_PAST, m_nHkPastModifiers, m_nHkPastKey))
         AppMessageBox("ウィンドウ貼り付けホットキーの登録が失敗しました.メインパネルのHotKey変更で他のキーに変更してください.");
     m_nHkPastDtModifiers = dlg.m_nHkPastDtModifiers;
     m_nHkPastDtKey = dlg.m_nHkPastDtKey;
-    if (!ReRegisterHotKey(IDHOT_PASTDT, m_nHkPastDtModifiers, m_nHkPastDtKey) && pastOk)
+    if (!ReRegisterHotKey(IDHOT_PASTDT, m_nHkPastDtModifiers, m_nHkPastDtKey))
         AppMessageBox("DeskTop貼り付けホットキーの登録が失敗しました.メインパネルのHotKey変更で他のキーに変更してください.");
     int index = dlg.m_nPosInterval;
     m_nPosInterval = index >= 0 && index < 3 ? kPeriods[index] : m_nPosInterval;

@@ -1,5 +1,6 @@
 corvana_test(framework_tests
-  SOURCES framework/TestWindows.cpp framework/TextTest.cpp framework/MessageBoxTest.cpp
+  SOURCES framework/TestWindows.cpp framework/BoxOverDialog.cpp notemenu/Steps.cpp
+          framework/TextTest.cpp framework/MessageBoxTest.cpp
           framework/ResourceTest.cpp framework/WndTest.cpp framework/DialogTest.cpp
           framework/DataExchangeTest.cpp framework/ControlsTest.cpp framework/EditByteLimitTest.cpp
   RESOURCES framework/FrameworkTest.rc

@@ -16,7 +16,8 @@ namespace {
 
 const char kSelect[] = "データを選択してください";
 const char kDeleteQuestion[] = "選択したデータを削除してよろしいですか.？";
-const char kSaveError[] = "設定ファイルをOPENできません.エディタ等で設定ファイルを開いていいる可能性性があります。";
+const char kSaveError[] = "保留リストのファイル(BriscoPendingList.ini)に書き込めません.保留リストの変更は保存されていません。";
+const char kDataSaveError[] = "設定ファイルをOPENできません.エディタ等で設定ファイルを開いていいる可能性性があります。";
 const char kWindowSelCaption[] = "ウィンドウ選択";
 
 class PendingTest : public CachesTest {
@@ -139,6 +140,28 @@ TEST_F(PendingTest, AFailedWriteIsReported) {
     EXPECT_EQ("保留A", Stored());
     EXPECT_EQ(1, m_panel.SaveAll());
     EXPECT_EQ("保留C 保留B 保留A", Stored());
+}
+
+// Both files held by another program: a save of all shows two boxes, the
+// data file's and then the pending list's, each naming its own file.
+TEST_F(PendingTest, BothFilesUnwritableGiveTwoBoxesThatTellWhich) {
+    Park("A");
+    m_panel.m_MemletList = {NoteFor("どこにもない窓")};
+    ASSERT_EQ(1, m_panel.SaveAll());
+    HANDLE holds[] = {CreateFileA(DataPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr),
+                      CreateFileA(PendingPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)};
+    for (HANDLE h : holds)
+        ASSERT_NE(INVALID_HANDLE_VALUE, h);
+    EXPECT_EQ(0, m_panel.SaveAll());
+    const std::vector<std::string> boxes = Boxes();
+    for (HANDLE h : holds)
+        CloseHandle(h);
+    ASSERT_EQ((std::vector<std::string>{kDataSaveError, kSaveError}), boxes);
+    EXPECT_NE(boxes[0], boxes[1]);
+    EXPECT_NE(std::string::npos, boxes[0].find("設定ファイル"));
+    EXPECT_EQ(std::string::npos, boxes[0].find("保留リスト"));
+    EXPECT_NE(std::string::npos, boxes[1].find("保留リスト"));
+    EXPECT_NE(std::string::npos, boxes[1].find("BriscoPendingList.ini"));
 }
 
 TEST_F(PendingTest, ASaveOfAllWithoutAPendingListSucceeds) {

@@ -43,11 +43,14 @@ void CorvanaTest::Exit() {
     ASSERT_TRUE(m_corvana.WaitEnd()) << "still running after 終了";
 }
 
-void CorvanaTest::ExitAnsweringTheFailedSave(int answer) {
+void CorvanaTest::ExitAnsweringTheFailedSave(int answer, bool pendingListToo) {
+    const char dataFailed[] = "設定ファイルをOPENできません.エディタ等で設定ファイルを開いていいる可能性性があります。";
+    const char pendingFailed[] =
+        "保留リストのファイル(BriscoPendingList.ini)に書き込めません.保留リストの変更は保存されていません。";
     ASSERT_TRUE(m_corvana.Command(kCommandExit));
-    ASSERT_TRUE(AnswerMessageBox(
-        m_corvana.Pid(), "設定ファイルをOPENできません.エディタ等で設定ファイルを開いていいる可能性性があります。", IDOK))
-        << "no error box";
+    ASSERT_TRUE(AnswerMessageBox(m_corvana.Pid(), dataFailed, IDOK)) << "no error box";
+    if (pendingListToo)
+        ASSERT_TRUE(AnswerMessageBox(m_corvana.Pid(), pendingFailed, IDOK)) << "no box for the pending list";
     ASSERT_TRUE(AnswerMessageBox(m_corvana.Pid(), "データを保存できませんでした。このまま終了しますか？", answer))
         << "no question";
 }

@@ -28,9 +28,11 @@ protected:
     // "終了", and the program's end.
     void Exit();
     // "終了" while the data file cannot be written: the writer's error box,
-    // then the question whether to end all the same, answered.
-    void ExitAnsweringTheFailedSave(int answer);
+    // the pending list's when it cannot be written either, then the question
+    // whether to end all the same, answered.
+    void ExitAnsweringTheFailedSave(int answer, bool pendingListToo = false);
     std::wstring DataFile() const { return m_folder.File(L"CorvanaData.ini"); }
+    std::wstring PendingFile() const { return m_folder.File(L"BriscoPendingList.ini"); }
     bool WaitForFile(const std::wstring& path);
 
     CProgramFolder m_folder;

@@ -158,6 +158,22 @@ TEST_F(LockedDataFile, NoKeepsEverythingAndALaterExitWritesIt) {
     EXPECT_EQ(data.NoteText(0), "書き換えた付箋");
 }
 
+// The pending list held as well: two boxes, each naming its own file, and
+// neither file touched.
+TEST_F(LockedDataFile, WithThePendingListHeldTooEachFileHasItsBox) {
+    const std::string pending = "[SYSTEM]\r\nMEMLTENUM=0\r\n";
+    ASSERT_TRUE(WriteFileBytes(PendingFile(), pending));
+    CLockedFile lockData(DataFile()), lockPending(PendingFile());
+    ASSERT_TRUE(lockData.Locked());
+    ASSERT_TRUE(lockPending.Locked());
+    ASSERT_NO_FATAL_FAILURE(ExitAnsweringTheFailedSave(IDNO, true));
+    EXPECT_TRUE(m_corvana.Alive());
+    lockData.Unlock();
+    lockPending.Unlock();
+    EXPECT_EQ(ReadFileBytes(DataFile()), m_before);
+    EXPECT_EQ(ReadFileBytes(PendingFile()), pending);
+}
+
 TEST_F(LockedDataFile, YesEndsWithTheFileAsItWas) {
     CLockedFile lock(DataFile());
     ASSERT_TRUE(lock.Locked());

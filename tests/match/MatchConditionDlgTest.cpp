@@ -6,9 +6,13 @@
 #include <vector>
 
 #include "dialogs/MatchConditionDlg.h"
+#include "framework/App.h"
+#include "framework/BoxOverDialog.h"
+#include "framework/MessageBox.h"
 #include "framework/TestWindows.h"
 #include "framework/Text.h"
 #include "match/MatchFixture.h"
+#include "notemenu/Steps.h"
 #include "res/resource.h"
 
 namespace {
@@ -180,6 +184,54 @@ TEST_F(MatchConditionDlgTest, ShowsTheRecordAndTheChildsId) {
             PressButton(h, IDCANCEL);
         });
     }
+}
+
+// OK with neither test ticked, the real box: it is modal to the dialog, so a
+// second OK opens no second box, and once it is answered the dialog is in
+// front again over the main window, which stays disabled.
+TEST_F(MatchConditionDlgTest, RefusedOksBoxIsModalToTheDialog) {
+    SetMessageBoxHook(nullptr);
+    CWnd main;
+    CWnd::CreateArgs args;
+    args.title = "メインの代わり";
+    args.x = 200;
+    args.y = 100;
+    args.cx = 600;
+    args.cy = 500;
+    ASSERT_TRUE(main.Create(args));
+    ShowWindow(main.m_hWnd, SW_SHOWNORMAL);
+    SetForegroundWindow(main.m_hWnd);
+    AppSetMainWindow(main.m_hWnd);
+    Watchdog watchdog;
+    CBoxSeen seen;
+    std::vector<std::function<bool()>> steps = {[&] {
+        if (!(seen.dialog = WindowWithCaption(kMatchCaption)))
+            return false;
+        CheckDlgButton(seen.dialog, IDC_CHECK_PROCESS, BST_UNCHECKED);
+        CheckDlgButton(seen.dialog, IDC_CHECK_TITLE, BST_UNCHECKED);
+        PostMessageW(GetDlgItem(seen.dialog, IDOK), BM_CLICK, 0, 0);
+        return true;
+    }};
+    for (auto& step : BoxOverDialog(kNoFlag, IDOK, seen))
+        steps.push_back(std::move(step));
+    CSteps run(std::move(steps));
+    CMatchConditionDlg dlg;
+    dlg.m_MemletData = Record();
+    INT_PTR result = dlg.DoModal();
+    AppSetMainWindow(nullptr);
+    EXPECT_TRUE(run.Done());
+    EXPECT_EQ(IDCANCEL, result);
+    ASSERT_NE(nullptr, seen.box) << "no box";
+    EXPECT_EQ(seen.dialog, seen.owner);
+    EXPECT_FALSE(seen.dialogEnabled);
+    EXPECT_FALSE(seen.mainEnabled);
+    EXPECT_TRUE(seen.clickOnDialog);
+    EXPECT_EQ(0, seen.moreBoxes) << "a second OK opened a box";
+    EXPECT_EQ(seen.dialog, seen.active);
+    EXPECT_TRUE(seen.dialogAboveMain);
+    EXPECT_FALSE(seen.mainEnabledAfter);
+    EXPECT_TRUE(IsWindowEnabled(main.m_hWnd));
+    main.DestroyWindow();
 }
 
 // Opened for a note whose window closes meanwhile: OK is a silent cancel.

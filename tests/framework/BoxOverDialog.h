@@ -1,0 +1,33 @@
+// A real message box raised from an open modal dialog, met as the user
+// meets it: while the box is up the mouse clicks one of the dialog's
+// buttons, then the box is answered and the dialog closed. The steps run
+// through CSteps (notemenu/Steps.h), inside whichever loop is running; the
+// caller's own steps open the dialog, set seen.dialog and raise the box.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+struct CBoxSeen {
+    HWND dialog = nullptr;
+    HWND box = nullptr;
+    // While the box is up.
+    HWND owner = nullptr;
+    bool dialogEnabled = true;
+    bool mainEnabled = true;
+    bool clickOnDialog = false;  // the click's point lay on the dialog, off the box
+    int moreBoxes = 0;           // boxes the click opened
+    // Once the box is answered.
+    HWND active = nullptr;
+    bool dialogAboveMain = false;
+    bool mainEnabledAfter = true;
+};
+
+// The box showing text; again: the dialog's button the mouse clicks while it
+// is up; the dialog is closed with Cancel at the end.
+std::vector<std::function<bool()>> BoxOverDialog(const std::string& text, int again, CBoxSeen& seen);
+
+// The visible message boxes of this thread.
+std::vector<HWND> OpenMessageBoxes();
