@@ -153,11 +153,13 @@ protected:
     }
     std::vector<std::string> Rows() const { return ListColumn(List(), kPanelText); }
     // The panel's row of the note with this text, or -1. The list shows a
-    // text as it was at the last refill; a click on "Text" refills it.
+    // text as it was at the last refill, on one line; a click on "Text"
+    // refills it.
     int RowOf(const std::string& text) {
-        int row = FindListRow(List(), kPanelText, text);
+        const std::string shown = OneLine(text);
+        int row = FindListRow(List(), kPanelText, shown);
         if (row < 0 && PressButton(Panel(IDC_RADIO_TEXT)))
-            WaitFor([&] { return (row = FindListRow(List(), kPanelText, text)) >= 0; }, 5000);
+            WaitFor([&] { return (row = FindListRow(List(), kPanelText, shown)) >= 0; }, 5000);
         return row;
     }
     // That row chosen by a click.
@@ -455,14 +457,14 @@ void Day::PendingAndExport() {
     ASSERT_NE(pending, nullptr) << "no pending list";
     HWND pendingRows = GetDlgItem(pending, ids::kPendingRows);
     EXPECT_EQ(TextOf(GetDlgItem(pending, ids::kPendingCount)), "1");
-    ASSERT_EQ(ListColumn(pendingRows, kCacheText), std::vector<std::string>{kDentist});
+    ASSERT_EQ(ListColumn(pendingRows, kCacheText), std::vector<std::string>{OneLine(kDentist)});
     ASSERT_TRUE(BringToFront(pending));
     ASSERT_TRUE(ClickListRow(pendingRows, 0));
     ASSERT_TRUE(PressButton(GetDlgItem(pending, ids::kBackToActive)));
     ASSERT_TRUE(WaitForCount(3));
     EXPECT_TRUE(WaitFor([&] { return TextOf(GetDlgItem(pending, ids::kPendingCount)) == "0"; }));
     EXPECT_TRUE(WaitFor([&] { return DesktopNoteWith(kDentist) != nullptr; })) << "the dentist did not reopen";
-    EXPECT_EQ(ListCellText(List(), 0, kPanelText), kDentist) << "not first";
+    EXPECT_EQ(ListCellText(List(), 0, kPanelText), OneLine(kDentist)) << "not first";
 
     ASSERT_NO_FATAL_FAILURE(ChooseRow(kLater));
     ASSERT_TRUE(PressButton(Panel(IDC_BUTTON_PENDINGLIST)));
@@ -478,7 +480,7 @@ void Day::PendingAndExport() {
     HWND exports = WaitForDialog(Pid(), "エクスポートキャッシュ");
     ASSERT_NE(exports, nullptr) << "no export cache";
     EXPECT_TRUE(WaitFor([&] {
-        return ListColumn(GetDlgItem(exports, ids::kExportRows), kCacheText) == std::vector<std::string>{kMeetingEdited};
+        return ListColumn(GetDlgItem(exports, ids::kExportRows), kCacheText) == std::vector<std::string>{OneLine(kMeetingEdited)};
     }));
     ASSERT_TRUE(PressButton(GetDlgItem(exports, ids::kExportSave)));
     ASSERT_NO_FATAL_FAILURE(ChooseFile(Qvx()));
@@ -586,7 +588,7 @@ void Day::NextMorning() {
     ASSERT_TRUE(PressButton(GetDlgItem(imports, ids::kInportOpen)));
     ASSERT_NO_FATAL_FAILURE(ChooseFile(Qvx()));
     EXPECT_TRUE(WaitFor([&] {
-        return ListColumn(GetDlgItem(imports, ids::kInportRows), kCacheText) == std::vector<std::string>{kMeetingEdited};
+        return ListColumn(GetDlgItem(imports, ids::kInportRows), kCacheText) == std::vector<std::string>{OneLine(kMeetingEdited)};
     })) << "the export file was not read";
     ASSERT_TRUE(PressButton(GetDlgItem(imports, ids::kInportAll)));
     EXPECT_TRUE(WaitForCount(3));
