@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "app/CrashTrace.h"
 #include "app/MultiDisplay.h"
 #include "app/TesselinDlg.h"
 #include "framework/Text.h"
@@ -36,6 +37,8 @@ static std::wstring ProgramFolder() {
 }
 
 BOOL CTesselinApp::InitInstance() {
+    // A crash leaves its line beside the data files, where the user looks.
+    InstallCrashTrace(ProgramFolder());
     INITCOMMONCONTROLSEX icc{sizeof icc, 0xFF | ICC_LINK_CLASS};
     InitCommonControlsEx(&icc);
 

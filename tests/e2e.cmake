@@ -21,3 +21,11 @@ set_tests_properties(e2e_tests PROPERTIES PASS_REGULAR_EXPRESSION "\\[  PASSED  
 add_executable(corvana_drive e2e/DriveMain.cpp e2e/Waiting.cpp e2e/CorvanaWindows.cpp e2e/Input.cpp)
 target_link_libraries(corvana_drive PRIVATE corvana)
 target_include_directories(corvana_drive PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+
+# Not a test: the repeated-start runner of scripts/starts.
+add_executable(corvana_starts e2e/StartsMain.cpp e2e/StartFixtures.cpp e2e/Waiting.cpp e2e/ChildProcess.cpp
+                              e2e/ProgramFolder.cpp e2e/CorvanaWindows.cpp e2e/CorvanaProcess.cpp e2e/DataFile.cpp)
+target_link_libraries(corvana_starts PRIVATE corvana)
+target_include_directories(corvana_starts PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_compile_definitions(corvana_starts PRIVATE CORVANA_EXE_FROM_TESTS=L"${CORVANA_EXE_FROM_TESTS}")
+add_dependencies(corvana_starts Corvana)
