@@ -59,13 +59,15 @@ Keys AllNumbers(const std::string& v) {
 }
 
 // The look and the place of a desktop note at hostile values, the match
-// kept so that the note opens.
+// kept so that the note opens, with its leader line.
 Keys HostileLook(const std::string& v) {
     Keys keys = AllNumbers(v);
     Keys kept;
     for (auto& kv : keys)
-        if (kv.first != "TITLEFLAG" && kv.first != "PRECESSEFLAG" && kv.first != "EXTENTFLAG" && kv.first != "FULL")
+        if (kv.first != "TITLEFLAG" && kv.first != "PRECESSEFLAG" && kv.first != "EXTENTFLAG" && kv.first != "FULL" &&
+            kv.first != "ARWFLAG")
             kept.push_back(kv);
+    kept.push_back({"ARWFLAG", "1"});
     kept.push_back({"FONTFACENAME", "ＭＳ Ｐゴシック"});
     return kept;
 }

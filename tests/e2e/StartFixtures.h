@@ -10,7 +10,7 @@ struct CStartFixture {
     std::string name;
     std::string data;     // CorvanaData.ini; empty: no file
     std::string pending;  // BriscoPendingList.ini; empty: no file
-    std::string propaty;  // TesselinPropaty.ini; empty: no file
+    std::string propaty = {};  // TesselinPropaty.ini; empty: no file
 };
 
 const std::vector<CStartFixture>& StartFixtures();

@@ -271,7 +271,8 @@ COutcome StartTwice(const CProgramFolder& folder, DWORD delayMs, bool bySession)
     CCorvana* loser = winner == &first ? &second : &first;
     if (winner && refused == 1 && !loser->Process().Running()) {
         out.result = "ready";
-        out.exitCode = "second:" + ExitCodeOf(loser->Process().Handle());
+        out.exitCode = std::string(winner == &first ? "second" : "first") + "-refused:" +
+                       ExitCodeOf(loser->Process().Handle());
         if (Dwell(*winner, out))
             EndIt(*winner, bySession, out);
     } else {
