@@ -42,12 +42,19 @@ public:
         Add("0x");
         Add(s);
     }
-    void AddDecimal(unsigned v, int digits) {
-        char s[11];
-        s[digits] = '\0';
-        for (int i = digits - 1; i >= 0; i--, v /= 10)
-            s[i] = (char)('0' + v % 10);
-        Add(s);
+    // At least minDigits, with leading zeros.
+    void AddDecimal(unsigned long v, int minDigits) {
+        char s[21];
+        int n = 0;
+        do {
+            s[n++] = (char)('0' + v % 10);
+            v /= 10;
+        } while (v || n < minDigits);
+        char out[21];
+        for (int i = 0; i < n; i++)
+            out[i] = s[n - 1 - i];
+        out[n] = '\0';
+        Add(out);
     }
     // Appended with its line end; a file that cannot be opened gets nothing.
     void Write() {
@@ -189,6 +196,18 @@ void OnTerminate() {
 }
 
 }  // namespace
+
+void WriteEndTrace(const char* what, unsigned long error) {
+    if (!g_path[0])
+        return;
+    CLine line;
+    AddTime(line);
+    line.Add(what);
+    line.Add(" (error ");
+    line.AddDecimal(error, 1);
+    line.Add(")");
+    line.Write();
+}
 
 void InstallCrashTrace(const std::wstring& folder) {
     std::wstring path = (folder.empty() ? std::wstring(L".") : folder) + L"\\" + kCrashTraceName;

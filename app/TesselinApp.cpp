@@ -44,8 +44,10 @@ BOOL CTesselinApp::InitInstance() {
 
     // Held until the process ends.
     HANDLE mutex = CreateMutexA(nullptr, TRUE, "__CORVANA_TAMBERLO__");
-    if (!mutex)
+    if (!mutex) {
+        WriteEndTrace("the single-instance mutex could not be made", GetLastError());
         return FALSE;
+    }
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
         MessageBoxW(nullptr, ToWide("     Corvanaは既に起動されています.     ").c_str(), ToWide("２重起動").c_str(),
                     MB_OK);
@@ -95,7 +97,12 @@ BOOL CTesselinApp::InitInstance() {
 
     {
         CTesselinDlg dlg;
-        dlg.DoModal();
+        // Only 終了 ends it with IDOK; nothing else should end it at all.
+        INT_PTR result = dlg.DoModal();
+        if (result == -1)
+            WriteEndTrace("the main window could not be made", GetLastError());
+        else if (result != IDOK)
+            WriteEndTrace("the main window ended without the exit command", 0);
     }
 
     CMultiDisplay::DeleteInstance();

@@ -5,7 +5,7 @@ set(E2E_HELPERS e2e/Waiting.cpp e2e/ChildProcess.cpp e2e/ProgramFolder.cpp e2e/C
 corvana_test(e2e_tests
   SOURCES ${E2E_HELPERS} e2e/CorvanaTest.cpp e2e/SingleInstanceTest.cpp e2e/ExtentUtlTest.cpp
           e2e/HotKeyPasteTest.cpp e2e/SavingTest.cpp e2e/ProgramFolderTest.cpp e2e/TrackingTest.cpp e2e/MainWindowTest.cpp
-          e2e/NoteMenuTest.cpp e2e/DayTest.cpp
+          e2e/NoteMenuTest.cpp e2e/DayTest.cpp e2e/EndTraceTest.cpp
   TIMEOUT 300)
 add_dependencies(e2e_tests Corvana)
 # Where the program lies, seen from the tests.
