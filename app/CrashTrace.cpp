@@ -170,10 +170,16 @@ void OnTerminate() {
     int count = g_throwFrameCount;
     for (int i = 0; i < count; i++)
         frames[i] = g_throwFrames[i];
+    // The rethrow needs memory; when that fails it calls std::terminate
+    // again, which then writes the line without the text.
+    static bool s_inside;
+    bool again = s_inside;
+    s_inside = true;
     CLine line;
     AddTime(line);
     line.Add("uncaught C++ exception");
-    if (std::exception_ptr e = std::current_exception()) {
+    std::exception_ptr e = again ? nullptr : std::current_exception();
+    if (e) {
         try {
             std::rethrow_exception(e);
         } catch (const std::exception& x) {
@@ -191,7 +197,7 @@ void OnTerminate() {
         }
     }
     line.Write();
-    // Not abort(): the run-time would show its box and wait for a click.
+    // Not abort(): the run-time may show its box first and wait for a click.
     TerminateProcess(GetCurrentProcess(), 3);
 }
 
