@@ -108,8 +108,8 @@ void AnswerBoxes(DWORD pid, std::vector<std::string>& seen) {
         int id = IDOK;
         if (SendMessageTimeoutW(h, DM_GETDEFID, 0, 0, SMTO_NORMAL, 2000, &def) && HIWORD(def) == DC_HASDEFID)
             id = LOWORD(def);
-        PostMessageW(h, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
         seen.push_back(TextOf(h) + ": " + info.first);
+        PostMessageW(h, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
     }
 }
 
