@@ -32,7 +32,7 @@ static void TraceRect(const char* name, const RECT& r) {
           (int)r.right);
 }
 
-BOOL CALLBACK CMultiDisplay::MonitorEnumProc(HMONITOR hMonitor, HDC hdc, LPRECT rect, LPARAM self) {
+BOOL CALLBACK CMultiDisplay::MonitorEnumProc(HMONITOR hMonitor, HDC hdc, LPRECT rect, LPARAM self) noexcept {
     Monitor monitor{};
     monitor.info.cbSize = sizeof(monitor.info);
     GetMonitorInfoA(hMonitor, &monitor.info);

@@ -28,6 +28,6 @@ public:
     std::vector<Monitor> m_MonitorList;
 
 private:
-    static BOOL CALLBACK MonitorEnumProc(HMONITOR hMonitor, HDC hdc, LPRECT rect, LPARAM self);
+    static BOOL CALLBACK MonitorEnumProc(HMONITOR hMonitor, HDC hdc, LPRECT rect, LPARAM self) noexcept;
     static CMultiDisplay* s_pInstance;
 };

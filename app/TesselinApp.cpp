@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "app/CrashTrace.h"
 #include "app/MultiDisplay.h"
 #include "app/TesselinDlg.h"
 #include "framework/Text.h"
@@ -36,13 +37,17 @@ static std::wstring ProgramFolder() {
 }
 
 BOOL CTesselinApp::InitInstance() {
+    // A crash leaves its line beside the data files, where the user looks.
+    InstallCrashTrace(ProgramFolder());
     INITCOMMONCONTROLSEX icc{sizeof icc, 0xFF | ICC_LINK_CLASS};
     InitCommonControlsEx(&icc);
 
     // Held until the process ends.
     HANDLE mutex = CreateMutexA(nullptr, TRUE, "__CORVANA_TAMBERLO__");
-    if (!mutex)
+    if (!mutex) {
+        WriteEndTrace("the single-instance mutex could not be made", GetLastError());
         return FALSE;
+    }
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
         MessageBoxW(nullptr, ToWide("     Corvanaは既に起動されています.     ").c_str(), ToWide("２重起動").c_str(),
                     MB_OK);
@@ -92,7 +97,12 @@ BOOL CTesselinApp::InitInstance() {
 
     {
         CTesselinDlg dlg;
-        dlg.DoModal();
+        // Only 終了 ends it with IDOK; nothing else should end it at all.
+        INT_PTR result = dlg.DoModal();
+        if (result == -1)
+            WriteEndTrace("the main window could not be made", GetLastError());
+        else if (result != IDOK)
+            WriteEndTrace("the main window ended without the exit command", 0);
     }
 
     CMultiDisplay::DeleteInstance();

@@ -42,7 +42,7 @@ WORD ModifierBit(UINT vk) {
 
 }  // namespace
 
-LRESULT CALLBACK HotKeyExHookProc(int code, WPARAM wp, LPARAM lp) {
+LRESULT CALLBACK HotKeyExHookProc(int code, WPARAM wp, LPARAM lp) noexcept {
     // A field destroyed without losing the focus first leaves keys to the
     // desktop, not to a window that is gone.
     if (code == HC_ACTION && g_hHotKeyTarget && IsWindow(g_hHotKeyTarget)) {

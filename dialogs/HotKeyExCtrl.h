@@ -21,7 +21,7 @@ constexpr WORD HOTKEYF_WIN = 0x10;
 constexpr UINT WM_HOTKEYEX_KEYDOWN = WM_USER + 0x100;
 constexpr UINT WM_HOTKEYEX_KEYUP = WM_USER + 0x101;
 
-LRESULT CALLBACK HotKeyExHookProc(int code, WPARAM wp, LPARAM lp);
+LRESULT CALLBACK HotKeyExHookProc(int code, WPARAM wp, LPARAM lp) noexcept;
 
 class CHotKeyExCtrl : public CWnd {
 public:

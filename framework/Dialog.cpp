@@ -18,7 +18,7 @@ static bool IsImeWindow(HWND hwnd) {
     return GetClassNameW(hwnd, name, 8) && lstrcmpiW(name, L"IME") == 0;
 }
 
-LRESULT CALLBACK CDialog::CbtHook(int code, WPARAM wp, LPARAM lp) {
+LRESULT CALLBACK CDialog::CbtHook(int code, WPARAM wp, LPARAM lp) noexcept {
     if (code == HCBT_CREATEWND && g_creating && !IsImeWindow((HWND)wp)) {
         CDialog* dlg = g_creating;
         g_creating = nullptr;
@@ -28,7 +28,7 @@ LRESULT CALLBACK CDialog::CbtHook(int code, WPARAM wp, LPARAM lp) {
     return CallNextHookEx(nullptr, code, wp, lp);
 }
 
-INT_PTR CALLBACK CDialog::StaticDlgProc(HWND hwnd, UINT msg, WPARAM, LPARAM lp) {
+INT_PTR CALLBACK CDialog::StaticDlgProc(HWND hwnd, UINT msg, WPARAM, LPARAM lp) noexcept {
     // Everything else reached the object in WindowProc before it came here.
     if (msg != WM_INITDIALOG)
         return FALSE;
@@ -64,11 +64,14 @@ bool CDialog::CreateFromTemplate(HWND parent) {
     CDialog* outer = g_creating;
     g_creating = this;
     HWND h = CreateDialogParamW(AppInstance(), MAKEINTRESOURCEW(m_templateId), parent, StaticDlgProc, (LPARAM)this);
+    DWORD error = GetLastError();
     g_creating = outer;
     if (hook)
         UnhookWindowsHookEx(hook);
     if (!h)
-        Trace("CreateDialogParam(%u) Error=%lu\n", m_templateId, GetLastError());
+        Trace("CreateDialogParam(%u) Error=%lu\n", m_templateId, error);
+    // The caller may want to know why.
+    SetLastError(error);
     return h != nullptr;
 }
 

@@ -45,8 +45,9 @@ protected:
     bool OnCommand(int id, int code, HWND ctl) override;
 
 private:
-    static INT_PTR CALLBACK StaticDlgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    static LRESULT CALLBACK CbtHook(int code, WPARAM wp, LPARAM lp);
+    // Calls from the system, as CWnd's: nothing is thrown out of them.
+    static INT_PTR CALLBACK StaticDlgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
+    static LRESULT CALLBACK CbtHook(int code, WPARAM wp, LPARAM lp) noexcept;
     bool CreateFromTemplate(HWND parent);
 
     UINT m_templateId;

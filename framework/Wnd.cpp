@@ -200,7 +200,7 @@ LRESULT CWnd::DefaultProc(UINT msg, WPARAM wp, LPARAM lp) {
     return DefWindowProcW(m_hWnd, msg, wp, lp);
 }
 
-LRESULT CALLBACK CWnd::StaticWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT CALLBACK CWnd::StaticWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
     CWnd* wnd = (CWnd*)GetWindowLongPtrW(hwnd, GWLP_USERDATA);
     if (!wnd && msg == WM_NCCREATE) {
         wnd = (CWnd*)((CREATESTRUCTW*)lp)->lpCreateParams;
@@ -212,7 +212,7 @@ LRESULT CALLBACK CWnd::StaticWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
     return Dispatch(wnd, hwnd, msg, wp, lp, nullptr);
 }
 
-LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
     CBinding b = LookUp(hwnd);
     if (b.wnd)
         return Dispatch(b.wnd, hwnd, msg, wp, lp, b.prev);

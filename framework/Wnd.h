@@ -115,8 +115,11 @@ protected:
     bool IsBound() const { return m_bound; }
 
 private:
-    static LRESULT CALLBACK StaticWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    // Calls from the system: a C++ exception that gets past the handlers'
+    // guards ends the program here, through std::terminate and its crash
+    // line, rather than unwinding through the system's frames.
+    static LRESULT CALLBACK StaticWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
+    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
     // prev: the subclassed window's own procedure, null for our own class.
     static LRESULT Dispatch(CWnd* wnd, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC prev);
     bool m_bound = false;

@@ -34,7 +34,7 @@ std::string ReadChildClass(HWND child) {
     return MbCut(cls, kMaxChildText);
 }
 
-BOOL CALLBACK CChildScan::Collect(HWND child, LPARAM self) {
+BOOL CALLBACK CChildScan::Collect(HWND child, LPARAM self) noexcept {
     Child c;
     c.hwnd = child;
     c.ctlId = GetDlgCtrlID(child);

@@ -30,7 +30,7 @@ private:
         bool classRead = false, textRead = false, listed = false;
         std::string className, text;
     };
-    static BOOL CALLBACK Collect(HWND child, LPARAM self);
+    static BOOL CALLBACK Collect(HWND child, LPARAM self) noexcept;
     bool m_bTaken = false;
     std::vector<Child> m_children;
 };

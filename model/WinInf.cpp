@@ -7,7 +7,7 @@ void CWinInf::EnumChild() {
     m_bEnumChild = 1;
 }
 
-BOOL CALLBACK CWinInf::EnumChildProc(HWND child, LPARAM owner) {
+BOOL CALLBACK CWinInf::EnumChildProc(HWND child, LPARAM owner) noexcept {
     CWinInf& inf = *(CWinInf*)owner;
     CChildWinInf ci;
     if (!ReadListedChildText(child, ci.m_strText))

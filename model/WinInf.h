@@ -23,7 +23,7 @@ public:
 
     // Fills the children once, while the window still exists.
     void EnumChild();
-    static BOOL CALLBACK EnumChildProc(HWND child, LPARAM owner);
+    static BOOL CALLBACK EnumChildProc(HWND child, LPARAM owner) noexcept;
     // 1 and out filled when a child of that class and id is among the children.
     int FindChild(const std::string& className, int ctlId, CChildWinInf& out) const;
     // For matching: 1 and text set when EnumChild would list a child of that

@@ -45,7 +45,7 @@ public:
     void UpdateWindowList();
     void AddDesktopWinInf();
     void AddWinInf(HWND hwnd);
-    static BOOL CALLBACK EnumWindowsProc(HWND hwnd, LPARAM panel);
+    static BOOL CALLBACK EnumWindowsProc(HWND hwnd, LPARAM panel) noexcept;
 
     // Pasting a new note; none of these opens the note window, the next
     // tracking tick does.

@@ -22,7 +22,7 @@ void CControlDlg::UpdateWindowList() {
     EnumWindows(EnumWindowsProc, (LPARAM)this);
 }
 
-BOOL CALLBACK CControlDlg::EnumWindowsProc(HWND hwnd, LPARAM panel) {
+BOOL CALLBACK CControlDlg::EnumWindowsProc(HWND hwnd, LPARAM panel) noexcept {
     ((CControlDlg*)panel)->AddWinInf(hwnd);
     return TRUE;
 }

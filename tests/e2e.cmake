@@ -5,7 +5,7 @@ set(E2E_HELPERS e2e/Waiting.cpp e2e/ChildProcess.cpp e2e/ProgramFolder.cpp e2e/C
 corvana_test(e2e_tests
   SOURCES ${E2E_HELPERS} e2e/CorvanaTest.cpp e2e/SingleInstanceTest.cpp e2e/ExtentUtlTest.cpp
           e2e/HotKeyPasteTest.cpp e2e/SavingTest.cpp e2e/ProgramFolderTest.cpp e2e/TrackingTest.cpp e2e/MainWindowTest.cpp
-          e2e/NoteMenuTest.cpp e2e/DayTest.cpp e2e/UnreadFileTest.cpp
+          e2e/NoteMenuTest.cpp e2e/DayTest.cpp e2e/UnreadFileTest.cpp e2e/EndTraceTest.cpp
   TIMEOUT 300)
 add_dependencies(e2e_tests Corvana)
 # Where the program lies, seen from the tests.
@@ -21,3 +21,11 @@ set_tests_properties(e2e_tests PROPERTIES PASS_REGULAR_EXPRESSION "\\[  PASSED  
 add_executable(corvana_drive e2e/DriveMain.cpp e2e/Waiting.cpp e2e/CorvanaWindows.cpp e2e/Input.cpp)
 target_link_libraries(corvana_drive PRIVATE corvana)
 target_include_directories(corvana_drive PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+
+# Not a test: the repeated-start runner of scripts/starts.
+add_executable(corvana_starts e2e/StartsMain.cpp e2e/StartFixtures.cpp e2e/Waiting.cpp e2e/ChildProcess.cpp
+                              e2e/ProgramFolder.cpp e2e/CorvanaWindows.cpp e2e/CorvanaProcess.cpp e2e/DataFile.cpp)
+target_link_libraries(corvana_starts PRIVATE corvana)
+target_include_directories(corvana_starts PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_compile_definitions(corvana_starts PRIVATE CORVANA_EXE_FROM_TESTS=L"${CORVANA_EXE_FROM_TESTS}")
+add_dependencies(corvana_starts Corvana)

@@ -1,5 +1,11 @@
 corvana_test(platform_tests
   SOURCES platform/DwmGateTest.cpp platform/InnerRectTest.cpp platform/VersionStringTest.cpp
           platform/CalendarTest.cpp platform/GradientFillTest.cpp platform/MultiDisplayTest.cpp
+          platform/CrashTraceTest.cpp
   RESOURCES platform/PlatformTest.rc
-  TIMEOUT 60)
+  TIMEOUT 120)
+
+# Crashes on purpose for the crash trace test.
+add_executable(crash_probe platform/CrashProbeMain.cpp)
+target_link_libraries(crash_probe PRIVATE corvana)
+add_dependencies(platform_tests crash_probe)

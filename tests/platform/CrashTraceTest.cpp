@@ -1,0 +1,135 @@
+// A crash leaves one line in "CorvanaCrash.log" beside the program: a small
+// program with the same handler crashes on purpose in its own folder.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/CrashTrace.h"
+
+namespace {
+
+std::wstring OwnFolder() {
+    wchar_t path[MAX_PATH];
+    DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring p(path, n);
+    return p.substr(0, p.find_last_of(L'\\'));
+}
+
+std::string ReadAll(const std::wstring& path) {
+    std::string out;
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                           nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return out;
+    char buf[4096];
+    DWORD got = 0;
+    while (ReadFile(h, buf, sizeof buf, &got, nullptr) && got > 0)
+        out.append(buf, got);
+    CloseHandle(h);
+    return out;
+}
+
+// A folder of its own holding a copy of the probe; removed afterwards.
+class ProbeFolder {
+public:
+    ProbeFolder() {
+        wchar_t tmp[MAX_PATH];
+        GetTempPathW(MAX_PATH, tmp);
+        m_dir = std::wstring(tmp) + L"corvana-crash-" + std::to_wstring(GetCurrentProcessId());
+        CreateDirectoryW(m_dir.c_str(), nullptr);
+        m_ok = CopyFileW((OwnFolder() + L"\\crash_probe.exe").c_str(), File(L"crash_probe.exe").c_str(), FALSE) != 0;
+    }
+    ~ProbeFolder() {
+        for (const wchar_t* name : {L"crash_probe.exe", L"CrashProbePlace.txt", kCrashTraceName})
+            DeleteFileW(File(name).c_str());
+        RemoveDirectoryW(m_dir.c_str());
+    }
+    bool Ready() const { return m_ok; }
+    std::wstring File(const wchar_t* name) const { return m_dir + L"\\" + name; }
+
+    // Runs the probe and gives its exit code; -1 when it ran on.
+    long long Run(const wchar_t* what) const {
+        std::wstring exe = File(L"crash_probe.exe");
+        std::wstring cmd = L"\"" + exe + L"\" " + what;
+        STARTUPINFOW si{};
+        si.cb = sizeof si;
+        PROCESS_INFORMATION pi{};
+        if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, m_dir.c_str(), &si, &pi))
+            return -2;
+        long long code = -1;
+        if (WaitForSingleObject(pi.hProcess, 30000) == WAIT_OBJECT_0) {
+            DWORD c = 0;
+            GetExitCodeProcess(pi.hProcess, &c);
+            code = c;
+        } else {
+            TerminateProcess(pi.hProcess, 1);
+        }
+        CloseHandle(pi.hThread);
+        CloseHandle(pi.hProcess);
+        return code;
+    }
+
+private:
+    std::wstring m_dir;
+    bool m_ok = false;
+};
+
+// The offsets of every "crash_probe.exe+0x1a2b" in the line.
+std::vector<long long> OffsetsIn(const std::string& line) {
+    const std::string name = "crash_probe.exe+0x";
+    std::vector<long long> offsets;
+    for (size_t at = line.find(name); at != std::string::npos; at = line.find(name, at + 1))
+        offsets.push_back(strtoll(line.c_str() + at + name.size(), nullptr, 16));
+    return offsets;
+}
+
+// One of them lies within the probe's crashing function.
+bool NamesTheFunction(const std::vector<long long>& offsets, const ProbeFolder& folder) {
+    long long function = atoll(ReadAll(folder.File(L"CrashProbePlace.txt")).c_str());
+    for (long long offset : offsets)
+        if (function > 0 && offset >= function && offset < function + 64)
+            return true;
+    return false;
+}
+
+TEST(CrashTrace, ABadWriteLeavesOneLineNamingTheExceptionAndThePlace) {
+    ProbeFolder folder;
+    ASSERT_TRUE(folder.Ready());
+    EXPECT_EQ(folder.Run(L"write"), (long long)EXCEPTION_ACCESS_VIOLATION) << "ended otherwise";
+    std::string log = ReadAll(folder.File(kCrashTraceName));
+    ASSERT_FALSE(log.empty()) << "no crash trace beside the program";
+    ASSERT_EQ(log.find("\r\n"), log.size() - 2) << log;
+    EXPECT_NE(log.find(" exception 0xc0000005 (write of 0x10) at crash_probe.exe+0x"), std::string::npos) << log;
+    std::vector<long long> offsets = OffsetsIn(log);
+    EXPECT_EQ(offsets.size(), 1u) << log;
+    EXPECT_TRUE(NamesTheFunction(offsets, folder)) << log;
+    // A second crash adds its line to the first.
+    EXPECT_EQ(folder.Run(L"write"), (long long)EXCEPTION_ACCESS_VIOLATION);
+    std::string two = ReadAll(folder.File(kCrashTraceName));
+    EXPECT_EQ(two.substr(0, log.size()), log);
+    EXPECT_EQ(two.find("\r\n", log.size()), two.size() - 2) << two;
+}
+
+TEST(CrashTrace, AnUncaughtCppExceptionLeavesItsTextAndTheThrowersFrames) {
+    ProbeFolder folder;
+    ASSERT_TRUE(folder.Ready());
+    // Ended at once: no box of the run-time waits for a click.
+    EXPECT_EQ(folder.Run(L"throw"), 3);
+    std::string log = ReadAll(folder.File(kCrashTraceName));
+    ASSERT_FALSE(log.empty()) << "no crash trace beside the program";
+    EXPECT_EQ(log.find("\r\n"), log.size() - 2) << log;
+    EXPECT_NE(log.find(" uncaught C++ exception \"probe\" thrown at crash_probe.exe+0x"), std::string::npos) << log;
+    EXPECT_TRUE(NamesTheFunction(OffsetsIn(log), folder)) << log;
+}
+
+TEST(CrashTrace, AProgramThatDoesNotCrashLeavesNoFile) {
+    ProbeFolder folder;
+    ASSERT_TRUE(folder.Ready());
+    EXPECT_EQ(folder.Run(L"nothing"), 0);
+    EXPECT_EQ(GetFileAttributesW(folder.File(kCrashTraceName).c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+}  // namespace
