@@ -73,8 +73,9 @@ TEST_F(MatchRoadTest, NoteRoadWritesOnlyTheConditionOfItsRecord) {
         // A note closed meanwhile: OK was a cancel.
         EXPECT_EQ(what == "target closes" ? 1 : 0, a->m_nTitleFlag);
         EXPECT_EQ(what == "paste" ? "新 A C" : "A C", Labels(false));
-        if (CMemletData* n = Find("新"))
+        if (CMemletData* n = Find("新")) {
             EXPECT_EQ(1, n->m_nTitleFlag);
+        }
         EXPECT_EQ(1, Find("C")->m_nTitleFlag);
         Tick();
         EXPECT_EQ(0, StrayNotes());
@@ -123,8 +124,9 @@ TEST_F(MatchRoadTest, PanelRoadWritesOnlyTheConditionOfItsRecord) {
             }
             EXPECT_EQ(what == "paste" ? "新 A C" : "A C", Labels(false));
         }
-        if (CMemletData* n = Find("新"))
+        if (CMemletData* n = Find("新")) {
             EXPECT_EQ(1, n->m_nTitleFlag);
+        }
         EXPECT_FALSE(IsWindowEnabled(m_panel.GetDlgItem(IDC_BUTTON_MATCHCONDITION)));
         // Written: the file holds the change.
         EXPECT_EQ(Labels(false), FileLabels(DataPath()));
