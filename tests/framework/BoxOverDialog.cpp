@@ -1,9 +1,12 @@
 #include "framework/BoxOverDialog.h"
 
+#include <gtest/gtest.h>
+
 #include <memory>
 
 #include "framework/App.h"
 #include "framework/Text.h"
+#include "framework/Wnd.h"
 #include "notemenu/Steps.h"
 
 namespace {
@@ -115,4 +118,31 @@ std::vector<std::function<bool()>> BoxOverDialog(const std::string& text, int ag
             return true;
         },
     };
+}
+
+bool ShowMainStandIn(CWnd& main, const RECT& r) {
+    CWnd::CreateArgs args;
+    args.title = "メインの代わり";
+    args.x = r.left;
+    args.y = r.top;
+    args.cx = r.right - r.left;
+    args.cy = r.bottom - r.top;
+    if (!main.Create(args))
+        return false;
+    ShowWindow(main.m_hWnd, SW_SHOWNORMAL);
+    SetForegroundWindow(main.m_hWnd);
+    AppSetMainWindow(main.m_hWnd);
+    return true;
+}
+
+void ExpectBoxModalToTheDialog(const CBoxSeen& seen) {
+    ASSERT_NE(nullptr, seen.box) << "no box";
+    EXPECT_EQ(seen.dialog, seen.owner);
+    EXPECT_FALSE(seen.dialogEnabled);
+    EXPECT_FALSE(seen.mainEnabled);
+    EXPECT_TRUE(seen.clickOnDialog);
+    EXPECT_EQ(0, seen.moreBoxes) << "a second OK opened a box";
+    EXPECT_EQ(seen.dialog, seen.active);
+    EXPECT_TRUE(seen.dialogAboveMain);
+    EXPECT_FALSE(seen.mainEnabledAfter);
 }

@@ -29,5 +29,15 @@ struct CBoxSeen {
 // is up; the dialog is closed with Cancel at the end.
 std::vector<std::function<bool()>> BoxOverDialog(const std::string& text, int again, CBoxSeen& seen);
 
+// The box belonged to the dialog: while it was up the dialog and the main
+// window took no click and the click opened no second box; once answered,
+// the dialog was active above the main window, which stayed disabled.
+void ExpectBoxModalToTheDialog(const CBoxSeen& seen);
+
+class CWnd;
+// A window in the main window's place: created at r, shown in front and made
+// the program's main window, as the dialogs and boxes find it.
+bool ShowMainStandIn(CWnd& main, const RECT& r);
+
 // The visible message boxes of this thread.
 std::vector<HWND> OpenMessageBoxes();

@@ -192,16 +192,7 @@ TEST_F(MatchConditionDlgTest, ShowsTheRecordAndTheChildsId) {
 TEST_F(MatchConditionDlgTest, RefusedOksBoxIsModalToTheDialog) {
     SetMessageBoxHook(nullptr);
     CWnd main;
-    CWnd::CreateArgs args;
-    args.title = "メインの代わり";
-    args.x = 200;
-    args.y = 100;
-    args.cx = 600;
-    args.cy = 500;
-    ASSERT_TRUE(main.Create(args));
-    ShowWindow(main.m_hWnd, SW_SHOWNORMAL);
-    SetForegroundWindow(main.m_hWnd);
-    AppSetMainWindow(main.m_hWnd);
+    ASSERT_TRUE(ShowMainStandIn(main, RECT{200, 100, 800, 600}));
     Watchdog watchdog;
     CBoxSeen seen;
     std::vector<std::function<bool()>> steps = {[&] {
@@ -221,15 +212,7 @@ TEST_F(MatchConditionDlgTest, RefusedOksBoxIsModalToTheDialog) {
     AppSetMainWindow(nullptr);
     EXPECT_TRUE(run.Done());
     EXPECT_EQ(IDCANCEL, result);
-    ASSERT_NE(nullptr, seen.box) << "no box";
-    EXPECT_EQ(seen.dialog, seen.owner);
-    EXPECT_FALSE(seen.dialogEnabled);
-    EXPECT_FALSE(seen.mainEnabled);
-    EXPECT_TRUE(seen.clickOnDialog);
-    EXPECT_EQ(0, seen.moreBoxes) << "a second OK opened a box";
-    EXPECT_EQ(seen.dialog, seen.active);
-    EXPECT_TRUE(seen.dialogAboveMain);
-    EXPECT_FALSE(seen.mainEnabledAfter);
+    ExpectBoxModalToTheDialog(seen);
     EXPECT_TRUE(IsWindowEnabled(main.m_hWnd));
     main.DestroyWindow();
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/CrashTrace.h"
+#include "e2e/DataFile.h"
 
 namespace {
 
@@ -16,20 +17,6 @@ std::wstring OwnFolder() {
     DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring p(path, n);
     return p.substr(0, p.find_last_of(L'\\'));
-}
-
-std::string ReadAll(const std::wstring& path) {
-    std::string out;
-    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                           nullptr);
-    if (h == INVALID_HANDLE_VALUE)
-        return out;
-    char buf[4096];
-    DWORD got = 0;
-    while (ReadFile(h, buf, sizeof buf, &got, nullptr) && got > 0)
-        out.append(buf, got);
-    CloseHandle(h);
-    return out;
 }
 
 // A folder of its own holding a copy of the probe; removed afterwards.
@@ -88,7 +75,7 @@ std::vector<long long> OffsetsIn(const std::string& line) {
 
 // One of them lies within the probe's crashing function.
 bool NamesTheFunction(const std::vector<long long>& offsets, const ProbeFolder& folder) {
-    long long function = atoll(ReadAll(folder.File(L"CrashProbePlace.txt")).c_str());
+    long long function = atoll(ReadFileBytes(folder.File(L"CrashProbePlace.txt")).c_str());
     for (long long offset : offsets)
         if (function > 0 && offset >= function && offset < function + 64)
             return true;
@@ -99,7 +86,7 @@ TEST(CrashTrace, ABadWriteLeavesOneLineNamingTheExceptionAndThePlace) {
     ProbeFolder folder;
     ASSERT_TRUE(folder.Ready());
     EXPECT_EQ(folder.Run(L"write"), (long long)EXCEPTION_ACCESS_VIOLATION) << "ended otherwise";
-    std::string log = ReadAll(folder.File(kCrashTraceName));
+    std::string log = ReadFileBytes(folder.File(kCrashTraceName));
     ASSERT_FALSE(log.empty()) << "no crash trace beside the program";
     ASSERT_EQ(log.find("\r\n"), log.size() - 2) << log;
     EXPECT_NE(log.find(" exception 0xc0000005 (write of 0x10) at crash_probe.exe+0x"), std::string::npos) << log;
@@ -108,7 +95,7 @@ TEST(CrashTrace, ABadWriteLeavesOneLineNamingTheExceptionAndThePlace) {
     EXPECT_TRUE(NamesTheFunction(offsets, folder)) << log;
     // A second crash adds its line to the first.
     EXPECT_EQ(folder.Run(L"write"), (long long)EXCEPTION_ACCESS_VIOLATION);
-    std::string two = ReadAll(folder.File(kCrashTraceName));
+    std::string two = ReadFileBytes(folder.File(kCrashTraceName));
     EXPECT_EQ(two.substr(0, log.size()), log);
     EXPECT_EQ(two.find("\r\n", log.size()), two.size() - 2) << two;
 }
@@ -118,7 +105,7 @@ TEST(CrashTrace, AnUncaughtCppExceptionLeavesItsTextAndTheThrowersFrames) {
     ASSERT_TRUE(folder.Ready());
     // Ended at once: no box of the run-time waits for a click.
     EXPECT_EQ(folder.Run(L"throw"), 3);
-    std::string log = ReadAll(folder.File(kCrashTraceName));
+    std::string log = ReadFileBytes(folder.File(kCrashTraceName));
     ASSERT_FALSE(log.empty()) << "no crash trace beside the program";
     EXPECT_EQ(log.find("\r\n"), log.size() - 2) << log;
     EXPECT_NE(log.find(" uncaught C++ exception \"probe\" thrown at crash_probe.exe+0x"), std::string::npos) << log;

@@ -45,16 +45,7 @@ protected:
     }
     // The main window as the user has it in front, holding the panel.
     void SetUp() override {
-        CWnd::CreateArgs args;
-        args.title = "メインの代わり";
-        args.x = 300;
-        args.y = 120;
-        args.cx = 700;
-        args.cy = 560;
-        ASSERT_TRUE(m_main.Create(args));
-        ShowWindow(m_main.m_hWnd, SW_SHOWNORMAL);
-        SetForegroundWindow(m_main.m_hWnd);
-        AppSetMainWindow(m_main.m_hWnd);
+        ASSERT_TRUE(ShowMainStandIn(m_main, RECT{300, 120, 1000, 680}));
     }
     void TearDown() override {
         if (m_panel.IsWindow())
@@ -81,17 +72,6 @@ protected:
         d->m_hkPast.SetRegHotKey('H', kCA);
         PostMessageW(GetDlgItem(dlg, IDC_BUTTON_CHECK_PAST), BM_CLICK, 0, 0);
     }
-    void ExpectModalToTheDialog(const CBoxSeen& seen) {
-        ASSERT_NE(nullptr, seen.box) << "no box";
-        EXPECT_EQ(seen.dialog, seen.owner);
-        EXPECT_FALSE(seen.dialogEnabled);
-        EXPECT_FALSE(seen.mainEnabled);
-        EXPECT_TRUE(seen.clickOnDialog);
-        EXPECT_EQ(0, seen.moreBoxes) << "a second OK opened a box";
-        EXPECT_EQ(seen.dialog, seen.active);
-        EXPECT_TRUE(seen.dialogAboveMain);
-        EXPECT_FALSE(seen.mainEnabledAfter);
-    }
 
     static CTargetProcess* s_helper;
     TempFolder m_folder;
@@ -115,7 +95,7 @@ TEST_F(PropatyBoxes, CheckAnswerIsModalToTheDialog) {
     CSteps run(std::move(steps));
     PressPropaty();
     EXPECT_TRUE(run.Done());
-    ExpectModalToTheDialog(seen);
+    ExpectBoxModalToTheDialog(seen);
     EXPECT_TRUE(IsWindowEnabled(m_main.m_hWnd));
 }
 
@@ -155,7 +135,7 @@ TEST_F(PropatyBoxes, CheckAnswerWithAnotherProgramInFrontIsModalToTheDialog) {
     PressPropaty();
     EXPECT_TRUE(run.Done());
     EXPECT_EQ(nullptr, activeMeanwhile);
-    ExpectModalToTheDialog(seen);
+    ExpectBoxModalToTheDialog(seen);
     s_helper->Close(other);
 }
 

@@ -10,21 +10,6 @@
 
 namespace {
 
-// The store reads from the current directory; the test puts it back.
-class CurrentDirectory {
-public:
-    explicit CurrentDirectory(const std::string& dir) {
-        GetCurrentDirectoryA(MAX_PATH, m_old);
-        m_ok = SetCurrentDirectoryA(dir.c_str()) != 0;
-    }
-    ~CurrentDirectory() { SetCurrentDirectoryA(m_old); }
-    bool ok() const { return m_ok; }
-
-private:
-    char m_old[MAX_PATH]{};
-    bool m_ok = false;
-};
-
 std::string Note(const char* section, const char* title) {
     return std::string("[") + section + "]\r\nTITLE=" + title + "\r\nTRANSPARENT=90\r\nTEXTFORMAT=0\r\nTEXT=83818382\r\n";
 }

@@ -85,3 +85,18 @@ public:
 private:
     std::string m_path;
 };
+
+// The store reads from the current directory; a test puts it back.
+class CurrentDirectory {
+public:
+    explicit CurrentDirectory(const std::string& dir) {
+        GetCurrentDirectoryA(MAX_PATH, m_old);
+        m_ok = SetCurrentDirectoryA(dir.c_str()) != 0;
+    }
+    ~CurrentDirectory() { SetCurrentDirectoryA(m_old); }
+    bool ok() const { return m_ok; }
+
+private:
+    char m_old[MAX_PATH]{};
+    bool m_ok = false;
+};

@@ -17,20 +17,6 @@
 
 namespace {
 
-class CurrentDirectory {
-public:
-    explicit CurrentDirectory(const std::string& dir) {
-        GetCurrentDirectoryA(MAX_PATH, m_old);
-        m_ok = SetCurrentDirectoryA(dir.c_str()) != 0;
-    }
-    ~CurrentDirectory() { SetCurrentDirectoryA(m_old); }
-    bool ok() const { return m_ok; }
-
-private:
-    char m_old[MAX_PATH]{};
-    bool m_ok = false;
-};
-
 std::vector<std::string> FilesIn(const std::string& dir) {
     std::vector<std::string> names;
     WIN32_FIND_DATAA fd;
