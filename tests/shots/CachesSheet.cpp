@@ -1,12 +1,15 @@
 // The export cache, the import cache and the pending list, each with a few
 // notes listed, and the import cache refusing a file of another program.
 #include <algorithm>
+#include <cstdio>
 #include <thread>
 
 #include "dialogs/ExportStackDlg.h"
 #include "dialogs/InportStackDlg.h"
 #include "dialogs/PendingDlg.h"
+#include "framework/Pixels.h"
 #include "framework/Text.h"
+#include "shots/Settle.h"
 #include "shots/Sheets.h"
 
 namespace {
@@ -67,6 +70,25 @@ HWND WaitForBox(DWORD thread) {
     return nullptr;
 }
 
+// A box of another thread can be shown and yet not on the screen for a
+// while (seen for seconds under Wine): it is there once its text stands
+// dark where the dialog's empty list is white.
+bool WaitUntilDrawn(HWND box) {
+    DWORD end = GetTickCount() + 20000;
+    while ((LONG)(GetTickCount() - end) < 0) {
+        Pump(100);
+        RECT c;
+        GetClientRect(box, &c);
+        POINT at{0, 0};
+        ClientToScreen(box, &at);
+        CPixels pixels(c.right, c.bottom);
+        if (c.right > 0 && c.bottom > 0 && pixels.CaptureScreen(at.x, at.y) &&
+            InkRows(pixels, 0, RGB(255, 255, 255)) >= 4)
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 RECT ShowExportStackSheet() {
@@ -125,6 +147,8 @@ RECT ShowImportRefusalSheet() {
     int x = (dlg.left + dlg.right) / 2 - (b.right - b.left) / 2;
     int y = (dlg.top + dlg.bottom) / 2 - (b.bottom - b.top) / 2;
     SetWindowPos(box, HWND_TOPMOST, x, y, 0, 0, SWP_NOSIZE);
+    if (!WaitUntilDrawn(box))
+        fprintf(stderr, "the refusal box did not reach the screen\n");
     GetWindowRect(box, &b);
     return RECT{std::min(dlg.left, b.left) - 10, std::min(dlg.top, b.top) - 10, std::max(dlg.right, b.right) + 10,
                 std::max(dlg.bottom, b.bottom) + 10};
