@@ -2,7 +2,8 @@
 // notes listed, and the import cache refusing a file of another program.
 #include <algorithm>
 #include <cstdio>
-#include <thread>
+#include <memory>
+#include <string>
 
 #include "dialogs/ExportStackDlg.h"
 #include "dialogs/InportStackDlg.h"
@@ -49,44 +50,67 @@ RECT Place(CDialog& dlg, CListCtrl& list) {
     return dlg.GetWindowRect();
 }
 
-// A message box of that thread, once it is shown.
-HWND WaitForBox(DWORD thread) {
-    for (int i = 0; i < 200; i++) {
-        HWND found = nullptr;
-        EnumThreadWindows(
-            thread,
-            [](HWND h, LPARAM out) {
-                if (IsWindowVisible(h)) {
-                    *(HWND*)out = h;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            (LPARAM)&found);
-        if (found)
-            return found;
-        Sleep(20);
-    }
-    return nullptr;
+// The refusal box runs its loop on this thread, as in the program; the
+// picture is taken from inside that loop once the box is over the dialog,
+// everything is painted and two pictures in a row are alike, then the box
+// is answered.
+struct {
+    const char* file = nullptr;
+    HWND box = nullptr;
+    std::unique_ptr<CPixels> last;
+    DWORD deadline = 0;
+    bool saved = false;
+} g_refusal;
+
+HWND FindRefusalBox() {
+    HWND found = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND h, LPARAM out) -> BOOL {
+            wchar_t title[32] = {};
+            GetWindowTextW(h, title, 32);
+            if (IsWindowVisible(h) && h != g_import.m_hWnd && lstrcmpW(title, L"Corvana") == 0) {
+                *(HWND*)out = h;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        (LPARAM)&found);
+    return found;
 }
 
-// A box of another thread can be shown and yet not on the screen for a
-// while (seen for seconds under Wine): it is there once its text stands
-// dark where the dialog's empty list is white.
-bool WaitUntilDrawn(HWND box) {
-    DWORD end = GetTickCount() + 20000;
-    while ((LONG)(GetTickCount() - end) < 0) {
-        Pump(100);
-        RECT c;
-        GetClientRect(box, &c);
-        POINT at{0, 0};
-        ClientToScreen(box, &at);
-        CPixels pixels(c.right, c.bottom);
-        if (c.right > 0 && c.bottom > 0 && pixels.CaptureScreen(at.x, at.y) &&
-            InkRows(pixels, 0, RGB(255, 255, 255)) >= 4)
-            return true;
+void CALLBACK OnRefusalTick(HWND, UINT, UINT_PTR id, DWORD) {
+    bool late = (LONG)(GetTickCount() - g_refusal.deadline) >= 0;
+    RECT dlg = g_import.GetWindowRect();
+    if (!g_refusal.box) {
+        if (!(g_refusal.box = FindRefusalBox())) {
+            if (late)
+                KillTimer(nullptr, id);
+            return;
+        }
+        // Over the dialog that asked, as the user sees it.
+        RECT b;
+        GetWindowRect(g_refusal.box, &b);
+        int x = (dlg.left + dlg.right) / 2 - (b.right - b.left) / 2;
+        int y = (dlg.top + dlg.bottom) / 2 - (b.bottom - b.top) / 2;
+        SetWindowPos(g_refusal.box, HWND_TOP, x, y, 0, 0, SWP_NOSIZE);
+        return;
     }
-    return false;
+    RECT b;
+    GetWindowRect(g_refusal.box, &b);
+    RECT r{std::min(dlg.left, b.left) - 10, std::min(dlg.top, b.top) - 10, std::max(dlg.right, b.right) + 10,
+           std::max(dlg.bottom, b.bottom) + 10};
+    auto pixels = std::make_unique<CPixels>(r.right - r.left, r.bottom - r.top);
+    if (!pixels->CaptureScreen(r.left, r.top))
+        return;
+    bool still = g_refusal.last && pixels->SameAs(*g_refusal.last);
+    if ((AllPainted() && still) || late) {
+        KillTimer(nullptr, id);
+        g_refusal.saved = pixels->SaveBmp(g_refusal.file);
+        PostMessageW(g_refusal.box, WM_COMMAND, IDOK, 0);
+        return;
+    }
+    g_refusal.last = std::move(pixels);
 }
 
 }  // namespace
@@ -116,40 +140,25 @@ RECT ShowPendingSheet() {
     return Place(g_pending, g_pending.m_ListCtrl);
 }
 
-// The refusal is the program's own box; it runs its loop on a thread of its
-// own, so that this one can take the picture while it is shown.
-RECT ShowImportRefusalSheet() {
+bool ShowImportRefusalSheet(const char* file) {
     if (!g_import.Create(nullptr))
-        return RECT{};
+        return false;
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
-    static std::string path = std::string(temp) + "corvana-shot-other.qvx";
+    std::string path = std::string(temp) + "corvana-shot-other.qvx";
     HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     const char other[] = "[SYSTEM]\r\nAPPNAME=Other\r\nSAVEFORMAT=0\r\nMEMLTENUM=1\r\n";
     DWORD written = 0;
     WriteFile(h, other, sizeof other - 1, &written, nullptr);
     CloseHandle(h);
-    RECT dlg = Place(g_import, g_import.m_ListCtrl);
-    static DWORD boxThread = 0;
-    std::thread([] {
-        boxThread = GetCurrentThreadId();
-        g_import.ReadImportFile(path);
-    }).detach();
-    while (!boxThread)
-        Sleep(10);
-    HWND box = WaitForBox(boxThread);
+    Place(g_import, g_import.m_ListCtrl);
+    Pump(500);
+    g_refusal.file = file;
+    g_refusal.deadline = GetTickCount() + 10000;
+    SetTimer(nullptr, 0, 200, OnRefusalTick);
+    g_import.ReadImportFile(path);
     DeleteFileA(path.c_str());
-    if (!box)
-        return RECT{};
-    // Over the dialog that asked, as the user sees it.
-    RECT b;
-    GetWindowRect(box, &b);
-    int x = (dlg.left + dlg.right) / 2 - (b.right - b.left) / 2;
-    int y = (dlg.top + dlg.bottom) / 2 - (b.bottom - b.top) / 2;
-    SetWindowPos(box, HWND_TOPMOST, x, y, 0, 0, SWP_NOSIZE);
-    if (!WaitUntilDrawn(box))
-        fprintf(stderr, "the refusal box did not reach the screen\n");
-    GetWindowRect(box, &b);
-    return RECT{std::min(dlg.left, b.left) - 10, std::min(dlg.top, b.top) - 10, std::max(dlg.right, b.right) + 10,
-                std::max(dlg.bottom, b.bottom) + 10};
+    if (!g_refusal.saved)
+        fprintf(stderr, "the refusal box did not come\n");
+    return g_refusal.saved;
 }

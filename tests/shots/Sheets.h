@@ -28,10 +28,10 @@ RECT PlaceDialog(CDialog& dlg, int x, int y);
 RECT ShowExportStackSheet();
 RECT ShowInportStackSheet();
 RECT ShowPendingSheet();
-RECT ShowImportRefusalSheet();
 // A sheet whose windows run a loop of their own saves its picture from
 // inside it, into the BMP file; false when it could not.
 bool ShowNoteMenuSheet(const char* file);
+bool ShowImportRefusalSheet(const char* file);
 // The match condition and preset dialogs.
 RECT ShowMatchConditionSheet();
 RECT ShowChildSelSheet();

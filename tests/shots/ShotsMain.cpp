@@ -15,6 +15,15 @@
 
 namespace {
 
+struct SavingSheet {
+    const char* name;
+    bool (*show)(const char* file);
+};
+const SavingSheet kSavingSheets[] = {
+    {"menu", ShowNoteMenuSheet},
+    {"importrefusal", ShowImportRefusalSheet},
+};
+
 struct Sheet {
     const char* name;
     RECT (*show)();
@@ -38,7 +47,6 @@ const Sheet kSheets[] = {
     {"exportstack", ShowExportStackSheet},
     {"inportstack", ShowInportStackSheet},
     {"pending", ShowPendingSheet},
-    {"importrefusal", ShowImportRefusalSheet},
     {"match", ShowMatchConditionSheet},
     {"childsel", ShowChildSelSheet},
     {"winexsel", ShowWinExSelSheet},
@@ -56,10 +64,13 @@ int main(int argc, char** argv) {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
     EnableTrace(false);
-    if (strcmp(argv[1], "menu") == 0) {
-        if (ShowNoteMenuSheet(argv[2]))
+    // Sheets whose windows run a loop of their own save from inside it.
+    for (const SavingSheet& sheet : kSavingSheets) {
+        if (strcmp(sheet.name, argv[1]) != 0)
+            continue;
+        if (sheet.show(argv[2]))
             return 0;
-        fprintf(stderr, "sheet menu: no picture\n");
+        fprintf(stderr, "sheet %s: no picture\n", argv[1]);
         return 1;
     }
     for (const Sheet& sheet : kSheets) {
