@@ -3,10 +3,9 @@
 // main window answered within 30 s, or whether the process ended or hung
 // before that, with its exit code and the time taken; whether it still runs
 // and answers once its first tracking ticks have opened the notes; then ends
-// it cleanly
-// (終了, or the end-session messages followed by the end the system
-// brings) and makes sure it is gone before the next start. scripts/starts
-// runs it in several ways and counts the lines.
+// it cleanly (終了, or the end-session messages followed by the end the
+// system brings) and makes sure it is gone before the next start.
+// scripts/starts runs it in several ways and counts the lines.
 //
 //   corvana_starts.exe [--rounds N] [--mode next|fresh|paced|overlap]
 //                      [--end exit|session|both] [--fixture NAME]... [--list]

@@ -1,14 +1,10 @@
 // The export cache, the import cache and the pending list, each with a few
 // notes listed, and the import cache refusing a file of another program.
-#include <algorithm>
-#include <cstdio>
-#include <memory>
 #include <string>
 
 #include "dialogs/ExportStackDlg.h"
 #include "dialogs/InportStackDlg.h"
 #include "dialogs/PendingDlg.h"
-#include "framework/Pixels.h"
 #include "framework/Text.h"
 #include "shots/Settle.h"
 #include "shots/Sheets.h"
@@ -48,69 +44,6 @@ RECT Place(CDialog& dlg, CListCtrl& list) {
     SetForegroundWindow(dlg.m_hWnd);
     dlg.Send(WM_NEXTDLGCTL, (WPARAM)list.m_hWnd, TRUE);
     return dlg.GetWindowRect();
-}
-
-// The refusal box runs its loop on this thread, as in the program; the
-// picture is taken from inside that loop once the box is over the dialog,
-// everything is painted and two pictures in a row are alike, then the box
-// is answered.
-struct {
-    const char* file = nullptr;
-    HWND box = nullptr;
-    std::unique_ptr<CPixels> last;
-    DWORD deadline = 0;
-    bool saved = false;
-} g_refusal;
-
-HWND FindRefusalBox() {
-    HWND found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND h, LPARAM out) -> BOOL {
-            wchar_t title[32] = {};
-            GetWindowTextW(h, title, 32);
-            if (IsWindowVisible(h) && h != g_import.m_hWnd && lstrcmpW(title, L"Corvana") == 0) {
-                *(HWND*)out = h;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        (LPARAM)&found);
-    return found;
-}
-
-void CALLBACK OnRefusalTick(HWND, UINT, UINT_PTR id, DWORD) {
-    bool late = (LONG)(GetTickCount() - g_refusal.deadline) >= 0;
-    RECT dlg = g_import.GetWindowRect();
-    if (!g_refusal.box) {
-        if (!(g_refusal.box = FindRefusalBox())) {
-            if (late)
-                KillTimer(nullptr, id);
-            return;
-        }
-        // Over the dialog that asked, as the user sees it.
-        RECT b;
-        GetWindowRect(g_refusal.box, &b);
-        int x = (dlg.left + dlg.right) / 2 - (b.right - b.left) / 2;
-        int y = (dlg.top + dlg.bottom) / 2 - (b.bottom - b.top) / 2;
-        SetWindowPos(g_refusal.box, HWND_TOP, x, y, 0, 0, SWP_NOSIZE);
-        return;
-    }
-    RECT b;
-    GetWindowRect(g_refusal.box, &b);
-    RECT r{std::min(dlg.left, b.left) - 10, std::min(dlg.top, b.top) - 10, std::max(dlg.right, b.right) + 10,
-           std::max(dlg.bottom, b.bottom) + 10};
-    auto pixels = std::make_unique<CPixels>(r.right - r.left, r.bottom - r.top);
-    if (!pixels->CaptureScreen(r.left, r.top))
-        return;
-    bool still = g_refusal.last && pixels->SameAs(*g_refusal.last);
-    if ((AllPainted() && still) || late) {
-        KillTimer(nullptr, id);
-        g_refusal.saved = pixels->SaveBmp(g_refusal.file);
-        PostMessageW(g_refusal.box, WM_COMMAND, IDOK, 0);
-        return;
-    }
-    g_refusal.last = std::move(pixels);
 }
 
 }  // namespace
@@ -153,12 +86,7 @@ bool ShowImportRefusalSheet(const char* file) {
     CloseHandle(h);
     Place(g_import, g_import.m_ListCtrl);
     Pump(500);
-    g_refusal.file = file;
-    g_refusal.deadline = GetTickCount() + 10000;
-    SetTimer(nullptr, 0, 200, OnRefusalTick);
-    g_import.ReadImportFile(path);
+    bool saved = SaveBoxSheet(file, g_import.m_hWnd, [&] { g_import.ReadImportFile(path); });
     DeleteFileA(path.c_str());
-    if (!g_refusal.saved)
-        fprintf(stderr, "the refusal box did not come\n");
-    return g_refusal.saved;
+    return saved;
 }

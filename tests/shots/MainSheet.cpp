@@ -1,9 +1,16 @@
 // The main window with notes in its panel's list (also with a row chosen and
-// the notes' texts shown), the version box and the writing window.
+// the notes' texts shown), the version box, the writing window, and the
+// start-up's box about files that were not read whole.
+#include <string>
+#include <vector>
+
 #include "app/AboutDlg.h"
 #include "app/TesselinDlg.h"
+#include "app/UnreadFilesMessage.h"
 #include "app/WriteMsgDlg.h"
+#include "framework/MessageBox.h"
 #include "res/resource.h"
+#include "shots/Settle.h"
 #include "shots/Sheets.h"
 
 namespace {
@@ -76,4 +83,14 @@ RECT ShowWritingSheet() {
     SetWindowPos(g_writing.m_hWnd, HWND_TOP, 60, 60, 0, 0, SWP_NOSIZE);
     g_writing.ShowMessage();
     return g_writing.GetWindowRect();
+}
+
+bool ShowUnreadFilesSheet(const char* file) {
+    const char folder[] = "C:\\Users\\山田\\Documents\\Corvana";
+    std::vector<CUnreadFile> files = {
+        {std::string(folder) + "\\CorvanaData.ini",
+         std::string(folder) + "\\CorvanaData_読込不完全_20261210_085312.ini"},
+        {std::string(folder) + "\\BriscoPendingList.ini", ""},
+    };
+    return SaveBoxSheet(file, nullptr, [&] { AppMessageBox(UnreadFilesMessage(files), MB_OK); });
 }

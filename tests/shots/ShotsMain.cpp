@@ -22,6 +22,7 @@ struct SavingSheet {
 const SavingSheet kSavingSheets[] = {
     {"menu", ShowNoteMenuSheet},
     {"importrefusal", ShowImportRefusalSheet},
+    {"unreadfiles", ShowUnreadFilesSheet},
 };
 
 struct Sheet {
