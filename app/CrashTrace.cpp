@@ -28,34 +28,13 @@ public:
         while (*s && m_n < sizeof m_text - 2)
             m_text[m_n++] = *s++;
     }
+    // "0x" and at least minDigits hexadecimal digits, with leading zeros.
     void AddHex(uint64_t v, int minDigits) {
-        char digits[17];
-        int n = 0;
-        do {
-            digits[n++] = "0123456789abcdef"[v & 15];
-            v >>= 4;
-        } while (v || n < minDigits);
-        char s[17];
-        for (int i = 0; i < n; i++)
-            s[i] = digits[n - 1 - i];
-        s[n] = '\0';
         Add("0x");
-        Add(s);
+        AddDigits(v, 16, minDigits);
     }
     // At least minDigits, with leading zeros.
-    void AddDecimal(unsigned long v, int minDigits) {
-        char s[21];
-        int n = 0;
-        do {
-            s[n++] = (char)('0' + v % 10);
-            v /= 10;
-        } while (v || n < minDigits);
-        char out[21];
-        for (int i = 0; i < n; i++)
-            out[i] = s[n - 1 - i];
-        out[n] = '\0';
-        Add(out);
-    }
+    void AddDecimal(uint64_t v, int minDigits) { AddDigits(v, 10, minDigits); }
     // Appended with its line end; a file that cannot be opened gets nothing.
     void Write() {
         m_text[m_n++] = '\r';
@@ -70,6 +49,20 @@ public:
     }
 
 private:
+    void AddDigits(uint64_t v, unsigned base, int minDigits) {
+        char digits[21];
+        int n = 0;
+        do {
+            digits[n++] = "0123456789abcdef"[v % base];
+            v /= base;
+        } while (v || n < minDigits);
+        char s[22];
+        for (int i = 0; i < n; i++)
+            s[i] = digits[n - 1 - i];
+        s[n] = '\0';
+        Add(s);
+    }
+
     char m_text[1024];
     size_t m_n = 0;
 };
@@ -77,18 +70,16 @@ private:
 void AddTime(CLine& line) {
     SYSTEMTIME t;
     GetLocalTime(&t);
-    line.AddDecimal(t.wYear, 4);
-    line.Add("-");
-    line.AddDecimal(t.wMonth, 2);
-    line.Add("-");
-    line.AddDecimal(t.wDay, 2);
-    line.Add(" ");
-    line.AddDecimal(t.wHour, 2);
-    line.Add(":");
-    line.AddDecimal(t.wMinute, 2);
-    line.Add(":");
-    line.AddDecimal(t.wSecond, 2);
-    line.Add(" ");
+    const struct {
+        WORD value;
+        int digits;
+        const char* after;
+    } parts[] = {{t.wYear, 4, "-"}, {t.wMonth, 2, "-"},   {t.wDay, 2, " "},
+                 {t.wHour, 2, ":"}, {t.wMinute, 2, ":"}, {t.wSecond, 2, " "}};
+    for (const auto& p : parts) {
+        line.AddDecimal(p.value, p.digits);
+        line.Add(p.after);
+    }
 }
 
 HMODULE ModuleOf(const void* address) {
