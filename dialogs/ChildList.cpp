@@ -4,7 +4,6 @@
 
 #include "dialogs/ListRows.h"
 #include "framework/MessageBox.h"
-#include "framework/Text.h"
 #include "framework/Trace.h"
 
 std::vector<CChildWinInf> ListChildWindows(HWND top) {
@@ -32,7 +31,7 @@ void FillChildRows(CListCtrl& list, const std::vector<CChildWinInf>& children) {
         const CChildWinInf& c = children[i];
         int row = list.InsertItem((int)i, c.m_strClass);
         list.SetItemText(row, 1, std::to_string(c.m_nCtlId));
-        list.SetItemText(row, 2, OneLine(c.m_strText));
+        list.SetItemText(row, 2, c.m_strText);
         list.SetItemText(row, 3, HandleText(c.m_hWnd));
     }
     list.SetRedraw(true);

@@ -2,7 +2,6 @@
 
 #include "app/OsVersion.h"
 #include "framework/MessageBox.h"
-#include "framework/Text.h"
 
 void SetupMemletList(CListCtrl& list) {
     DWORD ex = list.GetExtendedStyle() | LVS_EX_FULLROWSELECT;
@@ -25,8 +24,8 @@ void FillMemletList(CListCtrl& list, const std::vector<CMemletData>& records) {
         const CMemletData& data = records[i];
         int row = (int)i;
         list.InsertItem(row, data.m_strExeName);
-        list.SetItemText(row, 1, OneLine(data.m_strTitle));
-        list.SetItemText(row, 2, OneLine(data.m_strText));
+        list.SetItemText(row, 1, data.m_strTitle);
+        list.SetItemText(row, 2, data.m_strText);
         list.SetItemText(row, 3, "");
     }
     if (mark >= 0 && mark < list.GetItemCount()) {

@@ -7,7 +7,6 @@
 #include "dialogs/ListRows.h"
 #include "dialogs/WindowCapture.h"
 #include "framework/MessageBox.h"
-#include "framework/Text.h"
 #include "framework/Trace.h"
 #include "panel/Hub.h"
 #include "res/resource.h"
@@ -60,7 +59,7 @@ void CWinExSelDlg::UpdateWindowList() {
     for (size_t i = 0; i < m_WinInfList.size(); i++) {
         const CWinInf& w = m_WinInfList[i];
         int image = m_ImageList.GetIconIndex(w.m_strPath);
-        int row = m_WinListCtrl.InsertItem((int)i, OneLine(w.m_strTitle), image >= 0 ? image : -1);
+        int row = m_WinListCtrl.InsertItem((int)i, w.m_strTitle, image >= 0 ? image : -1);
         m_WinListCtrl.SetItemText(row, 1, w.m_strProcessName);
         m_WinListCtrl.SetItemText(row, 2, HandleText(w.m_hWnd));
     }

@@ -4,7 +4,6 @@
 
 #include "dialogs/ListRows.h"
 #include "framework/MessageBox.h"
-#include "framework/Text.h"
 #include "res/resource.h"
 
 namespace {
@@ -53,7 +52,7 @@ void CWindowSelDlg::UpdateList() {
         const CWinInf& w = m_WinInfList[i];
         int row = (int)i;
         int image = m_ImageList.GetIconIndex(w.m_strPath);
-        m_ListCtrl.InsertItem(row, OneLine(w.m_strTitle), image >= 0 ? image : -1);
+        m_ListCtrl.InsertItem(row, w.m_strTitle, image >= 0 ? image : -1);
         m_ListCtrl.SetItemText(row, 1, w.m_strProcessName);
         m_ListCtrl.SetItemText(row, 2, HandleText(w.m_hWnd));
     }

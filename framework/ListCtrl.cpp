@@ -16,7 +16,7 @@ int CListCtrl::InsertColumn(int column, const std::string& heading, int format, 
 }
 
 int CListCtrl::InsertItem(int item, const std::string& text, int image) {
-    std::wstring w = ToWide(text);
+    std::wstring w = ToWide(OneLine(text));
     LVITEMW it{};
     it.mask = LVIF_TEXT;
     it.iItem = item;
@@ -28,7 +28,7 @@ int CListCtrl::InsertItem(int item, const std::string& text, int image) {
 }
 
 bool CListCtrl::SetItemText(int item, int subItem, const std::string& text) {
-    std::wstring w = ToWide(text);
+    std::wstring w = ToWide(OneLine(text));
     LVITEMW it{};
     it.iSubItem = subItem;
     it.pszText = w.data();

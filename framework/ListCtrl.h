@@ -11,6 +11,7 @@ public:
     // width -1 leaves the width to the control. Returns the index or -1.
     int InsertColumn(int column, const std::string& heading, int format = LVCFMT_LEFT, int width = -1);
     // image -1: no image. Returns the index or -1.
+    // A row shows its texts on one line: a line break as one space.
     int InsertItem(int item, const std::string& text, int image = -1);
     bool SetItemText(int item, int subItem, const std::string& text);
     std::string GetItemText(int item, int subItem) const;

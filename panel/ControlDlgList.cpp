@@ -42,7 +42,7 @@ void CControlDlg::UpdateList() {
             data.GetText(&second);
         else if (data.m_nTitleFlag)
             second = data.m_nFull ? data.m_strTitle : data.m_strPart;
-        m_ListCtrl.SetItemText(row, 1, OneLine(second));
+        m_ListCtrl.SetItemText(row, 1, second);
         m_ListCtrl.SetItemText(row, 2, ListDate(data.m_tAcsDate));
         m_ListCtrl.SetItemText(row, 3, ListDate(data.m_tGenDate));
         m_ListCtrl.SetItemText(row, 4, "");
