@@ -1,7 +1,7 @@
 corvana_test(match_tests
   SOURCES framework/TestWindows.cpp framework/TargetProcess.cpp framework/ModalScript.cpp framework/Pixels.cpp
           panel/PanelFixture.cpp panel/NotifyFixture.cpp match/MatchFixture.cpp
-          dialogs/PreviewWindows.cpp framework/BoxOverDialog.cpp notemenu/Steps.cpp
+          dialogs/PreviewWindows.cpp framework/BoxOverDialog.cpp framework/MessageBoxes.cpp notemenu/Steps.cpp
           match/PreviewLayoutTest.cpp match/ChildSelDlgTest.cpp match/MatchConditionDlgTest.cpp match/MatchRoadTest.cpp match/PreSetDlgTest.cpp
   RESOURCES match/MatchTest.rc
   TIMEOUT 240)

@@ -2,7 +2,7 @@
 # dialogs, and the panel's two buttons that open them.
 corvana_test(props_tests
   SOURCES framework/TestWindows.cpp framework/ModalScript.cpp framework/TargetProcess.cpp framework/Pixels.cpp
-          framework/BoxOverDialog.cpp notemenu/Steps.cpp
+          framework/BoxOverDialog.cpp framework/MessageBoxes.cpp notemenu/Steps.cpp
           e2e/Waiting.cpp e2e/ChildProcess.cpp e2e/CorvanaWindows.cpp e2e/Notepad.cpp e2e/Input.cpp
           props/PropsTest.cpp props/HotKeyStateTest.cpp props/HotKeyFieldTest.cpp props/PropatyDlgTest.cpp
           props/InitialMemletDlgTest.cpp props/PanelPropsTest.cpp props/PropatyBoxTest.cpp

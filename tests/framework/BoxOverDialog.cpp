@@ -56,22 +56,10 @@ POINT Centre(HWND hwnd) {
 
 }  // namespace
 
-std::vector<HWND> OpenMessageBoxes() {
-    std::vector<HWND> boxes;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND h, LPARAM lp) -> BOOL {
-            if (IsWindowVisible(h) && ClassOf(h) == L"#32770" && TextOf(h) == L"Corvana")
-                ((std::vector<HWND>*)lp)->push_back(h);
-            return TRUE;
-        },
-        (LPARAM)&boxes);
-    return boxes;
-}
-
-std::vector<std::function<bool()>> BoxOverDialog(const std::string& text, int again, CBoxSeen& seen) {
+std::vector<std::function<bool()>> BoxOverDialog(std::vector<std::function<bool()>> opening,
+                                                 const std::string& text, int again, CBoxSeen& seen) {
     auto deadline = std::make_shared<DWORD>(0);
-    return {
+    std::vector<std::function<bool()>> steps = {
         // The box is up: what it is modal to, then a click on the dialog
         // where the box does not lie.
         [&seen, text, again, deadline] {
@@ -118,19 +106,29 @@ std::vector<std::function<bool()>> BoxOverDialog(const std::string& text, int ag
             return true;
         },
     };
+    opening.insert(opening.end(), steps.begin(), steps.end());
+    return opening;
 }
 
-bool ShowMainStandIn(CWnd& main, const RECT& r) {
+bool ShowInFront(CWnd& wnd, const char* title, HWND owner, const RECT& r, DWORD style) {
     CWnd::CreateArgs args;
-    args.title = "メインの代わり";
+    args.title = title;
+    args.style = style;
+    args.parent = owner;
     args.x = r.left;
     args.y = r.top;
     args.cx = r.right - r.left;
     args.cy = r.bottom - r.top;
-    if (!main.Create(args))
+    if (!wnd.Create(args))
         return false;
-    ShowWindow(main.m_hWnd, SW_SHOWNORMAL);
-    SetForegroundWindow(main.m_hWnd);
+    ShowWindow(wnd.m_hWnd, SW_SHOWNORMAL);
+    SetForegroundWindow(wnd.m_hWnd);
+    return true;
+}
+
+bool ShowMainStandIn(CWnd& main, const RECT& r) {
+    if (!ShowInFront(main, "メインの代わり", nullptr, r))
+        return false;
     AppSetMainWindow(main.m_hWnd);
     return true;
 }

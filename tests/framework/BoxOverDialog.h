@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/MessageBoxes.h"
+
 struct CBoxSeen {
     HWND dialog = nullptr;
     HWND box = nullptr;
@@ -25,9 +27,11 @@ struct CBoxSeen {
     bool mainEnabledAfter = true;
 };
 
-// The box showing text; again: the dialog's button the mouse clicks while it
-// is up; the dialog is closed with Cancel at the end.
-std::vector<std::function<bool()>> BoxOverDialog(const std::string& text, int again, CBoxSeen& seen);
+// The opening steps, then: the box showing text; again: the dialog's button
+// the mouse clicks while it is up; the dialog is closed with Cancel at the
+// end.
+std::vector<std::function<bool()>> BoxOverDialog(std::vector<std::function<bool()>> opening,
+                                                 const std::string& text, int again, CBoxSeen& seen);
 
 // The box belonged to the dialog: while it was up the dialog and the main
 // window took no click and the click opened no second box; once answered,
@@ -35,9 +39,9 @@ std::vector<std::function<bool()>> BoxOverDialog(const std::string& text, int ag
 void ExpectBoxModalToTheDialog(const CBoxSeen& seen);
 
 class CWnd;
-// A window in the main window's place: created at r, shown in front and made
-// the program's main window, as the dialogs and boxes find it.
+// A window of ours created at r (a popup of owner when there is one), shown
+// and brought to the front.
+bool ShowInFront(CWnd& wnd, const char* title, HWND owner, const RECT& r, DWORD style = WS_OVERLAPPEDWINDOW);
+// A window in the main window's place: shown in front and made the
+// program's main window, as the dialogs and boxes find it.
 bool ShowMainStandIn(CWnd& main, const RECT& r);
-
-// The visible message boxes of this thread.
-std::vector<HWND> OpenMessageBoxes();

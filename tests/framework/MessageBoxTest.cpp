@@ -30,19 +30,8 @@ TEST(AppMessageBox, HookAnswersInsteadOfTheScreen) {
 
 // A popup of ours, shown and in front.
 bool Open(CWnd& wnd, const char* title, HWND owner, int x) {
-    CWnd::CreateArgs args;
-    args.title = title;
-    args.style = WS_POPUP | WS_CAPTION;
-    args.parent = owner;
-    args.x = x;
-    args.y = 100;
-    args.cx = 300;
-    args.cy = 200;
-    if (!wnd.Create(args))
-        return false;
-    ShowWindow(wnd.m_hWnd, SW_SHOWNORMAL);
-    SetForegroundWindow(wnd.m_hWnd);
-    return GetActiveWindow() == wnd.m_hWnd;
+    return ShowInFront(wnd, title, owner, RECT{x, 100, x + 300, 300}, WS_POPUP | WS_CAPTION) &&
+           GetActiveWindow() == wnd.m_hWnd;
 }
 
 // The real box, answered OK once it is up: its owner, and whether the owner

@@ -195,7 +195,7 @@ TEST_F(MatchConditionDlgTest, RefusedOksBoxIsModalToTheDialog) {
     ASSERT_TRUE(ShowMainStandIn(main, RECT{200, 100, 800, 600}));
     Watchdog watchdog;
     CBoxSeen seen;
-    std::vector<std::function<bool()>> steps = {[&] {
+    std::vector<std::function<bool()>> opening = {[&] {
         if (!(seen.dialog = WindowWithCaption(kMatchCaption)))
             return false;
         CheckDlgButton(seen.dialog, IDC_CHECK_PROCESS, BST_UNCHECKED);
@@ -203,9 +203,7 @@ TEST_F(MatchConditionDlgTest, RefusedOksBoxIsModalToTheDialog) {
         PostMessageW(GetDlgItem(seen.dialog, IDOK), BM_CLICK, 0, 0);
         return true;
     }};
-    for (auto& step : BoxOverDialog(kNoFlag, IDOK, seen))
-        steps.push_back(std::move(step));
-    CSteps run(std::move(steps));
+    CSteps run(BoxOverDialog(std::move(opening), kNoFlag, IDOK, seen));
     CMatchConditionDlg dlg;
     dlg.m_MemletData = Record();
     INT_PTR result = dlg.DoModal();

@@ -84,15 +84,13 @@ TEST_F(PropatyBoxes, CheckAnswerIsModalToTheDialog) {
     ASSERT_NO_FATAL_FAILURE(Open());
     Watchdog watchdog;
     CBoxSeen seen;
-    std::vector<std::function<bool()>> steps = {[&] {
+    std::vector<std::function<bool()>> opening = {[&] {
         if (!(seen.dialog = WindowWithCaption(kCaption)))
             return false;
         CheckATakenPair(seen.dialog);
         return true;
     }};
-    for (auto& step : BoxOverDialog(kTaken, IDOK, seen))
-        steps.push_back(std::move(step));
-    CSteps run(std::move(steps));
+    CSteps run(BoxOverDialog(std::move(opening), kTaken, IDOK, seen));
     PressPropaty();
     EXPECT_TRUE(run.Done());
     ExpectBoxModalToTheDialog(seen);
@@ -114,7 +112,7 @@ TEST_F(PropatyBoxes, CheckAnswerWithAnotherProgramInFrontIsModalToTheDialog) {
     Watchdog watchdog;
     CBoxSeen seen;
     HWND activeMeanwhile = (HWND)1;
-    std::vector<std::function<bool()>> steps = {
+    std::vector<std::function<bool()>> opening = {
         [&] {
             if (!(seen.dialog = WindowWithCaption(kCaption)))
                 return false;
@@ -129,9 +127,7 @@ TEST_F(PropatyBoxes, CheckAnswerWithAnotherProgramInFrontIsModalToTheDialog) {
             return true;
         },
     };
-    for (auto& step : BoxOverDialog(kTaken, IDOK, seen))
-        steps.push_back(std::move(step));
-    CSteps run(std::move(steps));
+    CSteps run(BoxOverDialog(std::move(opening), kTaken, IDOK, seen));
     PressPropaty();
     EXPECT_TRUE(run.Done());
     EXPECT_EQ(nullptr, activeMeanwhile);
