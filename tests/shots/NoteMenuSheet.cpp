@@ -1,10 +1,8 @@
 // A note's popup menu as a right click on its pick bar opens it, with the
 // edit-mode submenu shown. The menu runs a loop of its own: the picture is
 // taken from inside it, and the menu closed then.
-#include <algorithm>
 #include <vector>
 
-#include "framework/Pixels.h"
 #include "model/PropatyData.h"
 #include "note/MemletWin.h"
 #include "note/OpenNote.h"
@@ -15,8 +13,6 @@ namespace {
 
 CPropatyData g_limits;
 CMemletWin* g_note;
-const char* g_file;
-bool g_saved;
 
 std::vector<HWND> Menus() {
     std::vector<HWND> menus;
@@ -33,11 +29,6 @@ std::vector<HWND> Menus() {
     return menus;
 }
 
-void Grow(RECT& r, const RECT& by) {
-    r = RECT{std::min(r.left, by.left), std::min(r.top, by.top), std::max(r.right, by.right),
-             std::max(r.bottom, by.bottom)};
-}
-
 // Over the edit-mode entry: its submenu opens after a moment.
 void CALLBACK OnHover(HWND, UINT, UINT_PTR id, DWORD) {
     std::vector<HWND> menus = Menus();
@@ -50,30 +41,9 @@ void CALLBACK OnHover(HWND, UINT, UINT_PTR id, DWORD) {
     SetCursorPos((item.left + item.right) / 2, (item.top + item.bottom) / 2);
 }
 
-// Once the menu and its submenu are open and painted, or at the deadline.
-DWORD g_deadline;
-
-void CALLBACK OnShoot(HWND, UINT, UINT_PTR id, DWORD) {
-    std::vector<HWND> menus = Menus();
-    if ((menus.size() < 2 || !AllPainted()) && (LONG)(GetTickCount() - g_deadline) < 0)
-        return;
-    KillTimer(nullptr, id);
-    RECT r = g_note->GetWindowRect();
-    for (HWND m : menus) {
-        RECT w;
-        GetWindowRect(m, &w);
-        Grow(r, w);
-    }
-    InflateRect(&r, 20, 20);
-    CPixels pixels(r.right - r.left, r.bottom - r.top);
-    g_saved = pixels.CaptureScreen(r.left, r.top) && pixels.SaveBmp(g_file);
-    EndMenu();
-}
-
 }  // namespace
 
 bool ShowNoteMenuSheet(const char* file) {
-    g_file = file;
     g_pPropatyData = &g_limits;
     NoteLook look;
     look.text = "右クリックでメニュー";
@@ -87,20 +57,37 @@ bool ShowNoteMenuSheet(const char* file) {
         return false;
     RECT bar = g_note->m_stPickBar.GetWindowRect();
     SetCursorPos((bar.left + bar.right) / 2, (bar.top + bar.bottom) / 2);
-    PostMessageW(g_note->m_hWnd, WM_RBUTTONUP, 0, 0);
     SetTimer(nullptr, 0, 400, OnHover);
-    g_deadline = GetTickCount() + 8000;
-    SetTimer(nullptr, 0, 200, OnShoot);
-    // The menu's loop runs inside this one until the picture is taken.
-    DWORD end = GetTickCount() + 12000;
-    while (!g_saved && (LONG)(GetTickCount() - end) < 0) {
-        MSG msg;
-        if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-            continue;
+    // The note and its menus, once the submenu is open too.
+    auto shown = [](RECT& r) {
+        std::vector<HWND> menus = Menus();
+        r = g_note->GetWindowRect();
+        for (HWND m : menus) {
+            RECT w;
+            GetWindowRect(m, &w);
+            UnionRect(&r, &r, &w);
         }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    return g_saved;
+        InflateRect(&r, 20, 20);
+        return menus.size() >= 2;
+    };
+    bool closed = false;
+    auto close = [&] {
+        EndMenu();
+        closed = true;
+    };
+    // The menu's loop runs inside this one once the click is handled.
+    auto run = [&] {
+        PostMessageW(g_note->m_hWnd, WM_RBUTTONUP, 0, 0);
+        DWORD end = GetTickCount() + 12000;
+        while (!closed && (LONG)(GetTickCount() - end) < 0) {
+            MSG msg;
+            if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+                continue;
+            }
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    };
+    return SaveFromInsideLoop(file, shown, close, run);
 }

@@ -1,10 +1,11 @@
 #include "shots/Settle.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 #include "framework/App.h"
+#include "framework/MessageBoxes.h"
 #include "framework/Pixels.h"
 
 void Pump(DWORD ms) {
@@ -51,116 +52,128 @@ bool AllPainted() {
     return !unpainted;
 }
 
-bool Settle(CPixels& pixels, const RECT& r) {
-    Pump(500);
-    CPixels last(pixels.Width(), pixels.Height());
-    bool haveLast = false;
-    DWORD end = GetTickCount() + 10000;
-    while ((LONG)(GetTickCount() - end) < 0) {
-        bool painted = AllPainted();
-        if (!pixels.CaptureScreen(r.left, r.top))
-            return false;
-        if (painted && haveLast && pixels.SameAs(last))
-            return true;
-        BitBlt(last.Dc(), 0, 0, last.Width(), last.Height(), pixels.Dc(), 0, 0, SRCCOPY);
-        haveLast = true;
-        Pump(200);
-    }
-    fprintf(stderr, "the sheet did not hold still: the last picture is saved\n");
-    return haveLast;
-}
-
 namespace {
 
-struct CBoxSheet {
-    const char* file = nullptr;
-    HWND over = nullptr;
-    HWND box = nullptr;
-    std::unique_ptr<CPixels> last;
-    DWORD deadline = 0;
-    bool saved = false;
+constexpr DWORD kStillMs = 200;
+constexpr DWORD kDeadlineMs = 10000;
+
+bool Before(DWORD deadline) { return (LONG)(GetTickCount() - deadline) < 0; }
+
+// Pictures of a part of the screen, one after the other.
+class CStillPicture {
+public:
+    // A new picture of r; true when everything is painted and it is like the
+    // one before. Its picture is then Last().
+    bool Take(const RECT& r) {
+        bool painted = AllPainted();
+        auto now = std::make_unique<CPixels>(r.right - r.left, r.bottom - r.top);
+        if (!now->CaptureScreen(r.left, r.top))
+            return false;
+        bool still = painted && m_last && now->SameAs(*m_last);
+        m_last = std::move(now);
+        return still;
+    }
+    const CPixels* Last() const { return m_last.get(); }
+
+private:
+    std::unique_ptr<CPixels> m_last;
 };
-CBoxSheet* g_boxSheet;
 
-HWND FindBox(HWND over) {
-    struct Look {
-        HWND over, found;
-    } look{over, nullptr};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND h, LPARAM lp) -> BOOL {
-            auto& l = *(Look*)lp;
-            wchar_t title[32] = {};
-            GetWindowTextW(h, title, 32);
-            if (IsWindowVisible(h) && h != l.over && lstrcmpW(title, L"Corvana") == 0) {
-                l.found = h;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        (LPARAM)&look);
-    return look.found;
-}
-
-void CALLBACK OnBoxSheetTick(HWND, UINT, UINT_PTR id, DWORD) {
-    CBoxSheet& sheet = *g_boxSheet;
-    bool late = (LONG)(GetTickCount() - sheet.deadline) >= 0;
-    if (!sheet.box) {
-        if (!(sheet.box = FindBox(sheet.over))) {
-            if (late)
-                KillTimer(nullptr, id);
-            return;
-        }
-        RECT b;
-        GetWindowRect(sheet.box, &b);
-        if (sheet.over) {
-            RECT o;
-            GetWindowRect(sheet.over, &o);
-            int x = (o.left + o.right) / 2 - (b.right - b.left) / 2;
-            int y = (o.top + o.bottom) / 2 - (b.bottom - b.top) / 2;
-            SetWindowPos(sheet.box, HWND_TOP, x, y, 0, 0, SWP_NOSIZE);
-        } else {
-            SetWindowPos(sheet.box, HWND_TOP, 40, 40, 0, 0, SWP_NOSIZE);
-        }
-        return;
-    }
-    RECT r;
-    GetWindowRect(sheet.box, &r);
-    if (sheet.over) {
-        RECT o;
-        GetWindowRect(sheet.over, &o);
-        r = RECT{std::min(o.left, r.left), std::min(o.top, r.top), std::max(o.right, r.right),
-                 std::max(o.bottom, r.bottom)};
-    }
-    InflateRect(&r, 10, 10);
-    auto pixels = std::make_unique<CPixels>(r.right - r.left, r.bottom - r.top);
-    if (!pixels->CaptureScreen(r.left, r.top))
-        return;
-    bool still = sheet.last && pixels->SameAs(*sheet.last);
-    if ((AllPainted() && still) || late) {
-        KillTimer(nullptr, id);
-        if (!still)
-            fprintf(stderr, "the box did not hold still: the last picture is saved\n");
-        sheet.saved = pixels->SaveBmp(sheet.file);
-        PostMessageW(sheet.box, WM_COMMAND, IDOK, 0);
-        return;
-    }
-    sheet.last = std::move(pixels);
+bool Save(const CPixels* picture, const char* file, bool still) {
+    if (!still)
+        fprintf(stderr, "the sheet did not hold still: the last picture is saved\n");
+    return picture && picture->SaveBmp(file);
 }
 
 }  // namespace
 
-bool SaveBoxSheet(const char* file, HWND over, const std::function<void()>& raise) {
-    CBoxSheet sheet;
+bool SaveWhenStill(const char* file, const RECT& r) {
+    Pump(500);
+    CStillPicture picture;
+    DWORD deadline = GetTickCount() + kDeadlineMs;
+    bool still = false;
+    while (!(still = picture.Take(r)) && Before(deadline))
+        Pump(kStillMs);
+    return Save(picture.Last(), file, still);
+}
+
+namespace {
+
+struct CLoopSheet {
+    const char* file = nullptr;
+    const std::function<bool(RECT&)>* shown = nullptr;
+    const std::function<void()>* close = nullptr;
+    DWORD deadline = 0;
+    CStillPicture picture;
+    bool saved = false;
+};
+CLoopSheet* g_loopSheet;
+
+void CALLBACK OnLoopSheetTick(HWND, UINT, UINT_PTR id, DWORD) {
+    CLoopSheet& sheet = *g_loopSheet;
+    bool late = !Before(sheet.deadline);
+    RECT r{};
+    bool still = false;
+    if ((*sheet.shown)(r))
+        still = sheet.picture.Take(r);
+    else if (late && r.right > r.left)
+        sheet.picture.Take(r);
+    if (!still && !late)
+        return;
+    KillTimer(nullptr, id);
+    sheet.saved = Save(sheet.picture.Last(), sheet.file, still);
+    (*sheet.close)();
+}
+
+}  // namespace
+
+bool SaveFromInsideLoop(const char* file, const std::function<bool(RECT&)>& shown,
+                        const std::function<void()>& close, const std::function<void()>& run) {
+    CLoopSheet sheet;
     sheet.file = file;
-    sheet.over = over;
-    sheet.deadline = GetTickCount() + 10000;
-    g_boxSheet = &sheet;
-    UINT_PTR timer = SetTimer(nullptr, 0, 200, OnBoxSheetTick);
-    raise();
+    sheet.shown = &shown;
+    sheet.close = &close;
+    sheet.deadline = GetTickCount() + kDeadlineMs;
+    g_loopSheet = &sheet;
+    UINT_PTR timer = SetTimer(nullptr, 0, kStillMs, OnLoopSheetTick);
+    run();
     KillTimer(nullptr, timer);
-    g_boxSheet = nullptr;
-    if (!sheet.box)
-        fprintf(stderr, "the box did not come\n");
+    g_loopSheet = nullptr;
     return sheet.saved;
+}
+
+bool SaveBoxSheet(const char* file, HWND over, const std::function<void()>& raise) {
+    HWND box = nullptr;
+    auto shown = [&](RECT& r) {
+        if (!box) {
+            std::vector<HWND> boxes = OpenMessageBoxes();
+            if (boxes.empty())
+                return false;
+            box = boxes[0];
+            // Where the user sees it: over the window that asked.
+            int x = 40, y = 40;
+            if (over) {
+                RECT b, o;
+                GetWindowRect(box, &b);
+                GetWindowRect(over, &o);
+                x = (o.left + o.right) / 2 - (b.right - b.left) / 2;
+                y = (o.top + o.bottom) / 2 - (b.bottom - b.top) / 2;
+            }
+            SetWindowPos(box, HWND_TOP, x, y, 0, 0, SWP_NOSIZE);
+            return false;
+        }
+        GetWindowRect(box, &r);
+        if (over) {
+            RECT o;
+            GetWindowRect(over, &o);
+            UnionRect(&r, &r, &o);
+        }
+        InflateRect(&r, 10, 10);
+        return true;
+    };
+    bool saved = SaveFromInsideLoop(
+        file, shown, [&] { PostMessageW(box, WM_COMMAND, IDOK, 0); }, raise);
+    if (!box)
+        fprintf(stderr, "the box did not come\n");
+    return saved;
 }

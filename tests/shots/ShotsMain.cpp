@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "framework/Pixels.h"
 #include "framework/Trace.h"
 #include "shots/Settle.h"
 #include "shots/Sheets.h"
@@ -82,8 +81,7 @@ int main(int argc, char** argv) {
             fprintf(stderr, "sheet %s: no picture\n", argv[1]);
             return 1;
         }
-        CPixels pixels(r.right - r.left, r.bottom - r.top);
-        if (!Settle(pixels, r) || !pixels.SaveBmp(argv[2])) {
+        if (!SaveWhenStill(argv[2], r)) {
             fprintf(stderr, "sheet %s: no picture\n", argv[1]);
             return 1;
         }
