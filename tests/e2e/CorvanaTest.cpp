@@ -49,8 +49,9 @@ void CorvanaTest::ExitAnsweringTheFailedSave(int answer, bool pendingListToo) {
         "保留リストのファイル(BriscoPendingList.ini)に書き込めません.保留リストの変更は保存されていません。";
     ASSERT_TRUE(m_corvana.Command(kCommandExit));
     ASSERT_TRUE(AnswerMessageBox(m_corvana.Pid(), dataFailed, IDOK)) << "no error box";
-    if (pendingListToo)
+    if (pendingListToo) {
         ASSERT_TRUE(AnswerMessageBox(m_corvana.Pid(), pendingFailed, IDOK)) << "no box for the pending list";
+    }
     ASSERT_TRUE(AnswerMessageBox(m_corvana.Pid(), "データを保存できませんでした。このまま終了しますか？", answer))
         << "no question";
 }

@@ -101,6 +101,21 @@ std::vector<HWND> DesktopNotes(DWORD pid) {
     return notes;
 }
 
+std::vector<HWND> MessageBoxes(DWORD pid) {
+    std::vector<HWND> boxes;
+    HWND main = FindMainWindow(pid);
+    for (HWND hwnd : TopLevelWindows(pid)) {
+        if (hwnd == main || !IsWindowVisible(hwnd) || !IsDialog(hwnd) || IsNoteWindow(hwnd))
+            continue;
+        for (HWND c = GetWindow(hwnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+            if (ClassOf(c) == L"Button") {
+                boxes.push_back(hwnd);
+                break;
+            }
+    }
+    return boxes;
+}
+
 HWND FindMessageBox(DWORD pid, const std::string& text) {
     for (HWND hwnd : TopLevelWindows(pid)) {
         if (!IsWindowVisible(hwnd) || !IsDialog(hwnd))

@@ -26,6 +26,10 @@ std::vector<HWND> DesktopNotes(DWORD pid);
 HWND NoteField(HWND note);
 std::string NoteTextOf(HWND note);
 
+// The visible message boxes of the process, while none of its own dialogs is
+// shown: its visible dialogs holding a button that are neither its main
+// window nor a note (the writing window holds none).
+std::vector<HWND> MessageBoxes(DWORD pid);
 // A visible message box of the process showing text, or null.
 HWND FindMessageBox(DWORD pid, const std::string& text);
 // Answers it as its button would.

@@ -22,6 +22,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -78,75 +79,64 @@ std::string ExitCodeOf(HANDLE process) {
     return code < 0x10000 ? std::to_string(code) : Hex(code);
 }
 
+// The static texts of a box, joined.
 BOOL CALLBACK CollectBoxText(HWND child, LPARAM lp) {
-    auto* info = (std::pair<std::string, bool>*)lp;
-    std::wstring cls = ClassOf(child);
-    if (cls == L"Button")
-        info->second = true;
-    else if (cls == L"Static") {
+    auto& text = *(std::string*)lp;
+    if (ClassOf(child) == L"Static") {
         std::string t = TextOf(child);
         if (!t.empty())
-            info->first += (info->first.empty() ? "" : " / ") + t;
+            text += (text.empty() ? "" : " / ") + t;
     }
     return TRUE;
 }
 
-// Visible message boxes of the process (dialogs with a button that are
-// neither its main window nor a note), each answered with its default
-// button; their captions and texts go into seen.
+// Every message box of the process answered with its default button; their
+// captions and texts go into seen.
 void AnswerBoxes(DWORD pid, std::vector<std::string>& seen) {
-    HWND main = FindMainWindow(pid);
-    for (HWND h : TopLevelWindows(pid)) {
-        if (h == main || !IsWindowVisible(h) || ClassOf(h) != L"#32770" || IsNoteWindow(h))
-            continue;
-        std::pair<std::string, bool> info;
-        EnumChildWindows(h, CollectBoxText, (LPARAM)&info);
-        if (!info.second)
-            continue;  // the writing window
+    for (HWND h : MessageBoxes(pid)) {
+        std::string text;
+        EnumChildWindows(h, CollectBoxText, (LPARAM)&text);
         DWORD_PTR def = 0;
         int id = IDOK;
         if (SendMessageTimeoutW(h, DM_GETDEFID, 0, 0, SMTO_NORMAL, 2000, &def) && HIWORD(def) == DC_HASDEFID)
             id = LOWORD(def);
-        seen.push_back(TextOf(h) + ": " + info.first);
-        PostMessageW(h, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+        seen.push_back(TextOf(h) + ": " + text);
+        AnswerMessageBox(h, id);
     }
 }
 
-// Waits for the main window's answer, answering boxes meanwhile.
-bool WaitReady(CCorvana& corvana, DWORD limitMs, COutcome& out) {
+// Boxes answered at every step until done() holds (true), the process ends
+// or limitMs pass (false).
+bool AnsweringBoxes(CCorvana& corvana, DWORD limitMs, std::vector<std::string>& boxes,
+                    const std::function<bool()>& done) {
     DWORD start = GetTickCount();
     for (;;) {
-        if (corvana.WaitReady(kStepMs))
+        if (done())
             return true;
         if (!corvana.Process().Running())
             return false;
-        AnswerBoxes(corvana.Pid(), out.boxes);
-        if (GetTickCount() - start >= limitMs)
-            return false;
-    }
-}
-
-bool WaitGone(CCorvana& corvana, DWORD limitMs, std::vector<std::string>& boxes) {
-    DWORD start = GetTickCount();
-    for (;;) {
-        if (corvana.WaitEnd(kStepMs))
-            return true;
         AnswerBoxes(corvana.Pid(), boxes);
         if (GetTickCount() - start >= limitMs)
             return false;
     }
 }
 
+// Waits for the main window's answer.
+bool WaitReady(CCorvana& corvana, DWORD limitMs, COutcome& out) {
+    return AnsweringBoxes(corvana, limitMs, out.boxes, [&] { return corvana.WaitReady(kStepMs); });
+}
+
+bool WaitGone(CCorvana& corvana, DWORD limitMs, std::vector<std::string>& boxes) {
+    return AnsweringBoxes(corvana, limitMs, boxes, [&] { return corvana.WaitEnd(kStepMs); });
+}
+
 // The first ticks after the answer, which open the notes: the program
 // still runs and answers after them.
 bool Dwell(CCorvana& corvana, COutcome& out) {
-    DWORD start = GetTickCount();
-    while (GetTickCount() - start < kDwellMs) {
-        if (!corvana.Process().Running())
-            break;
-        AnswerBoxes(corvana.Pid(), out.boxes);
+    AnsweringBoxes(corvana, kDwellMs, out.boxes, [] {
         WaitFor([] { return false; }, kStepMs);
-    }
+        return false;
+    });
     if (!corvana.Process().Running()) {
         out.result = "ended-after-ready";
         out.exitCode = ExitCodeOf(corvana.Process().Handle());

@@ -6,15 +6,6 @@
 
 namespace {
 
-// Visible dialogs of the process that are not notes: its message boxes.
-std::vector<HWND> Boxes(DWORD pid) {
-    std::vector<HWND> boxes;
-    for (HWND hwnd : TopLevelWindows(pid))
-        if (IsWindowVisible(hwnd) && ClassOf(hwnd) == L"#32770" && !IsNoteWindow(hwnd))
-            boxes.push_back(hwnd);
-    return boxes;
-}
-
 std::vector<std::wstring> CopiesOf(const std::vector<std::wstring>& files, const std::wstring& stem) {
     std::vector<std::wstring> copies;
     for (const std::wstring& name : files)
@@ -68,9 +59,9 @@ TEST_F(UnreadFile, IsCopiedAsFoundAndToldOnceAndTheSaveWritesWhatWasRead) {
         return note != nullptr;
     })) << "the note read is not shown";
     EXPECT_EQ(NoteTextOf(note), "一つ目");
-    EXPECT_EQ(Boxes(m_corvana.Pid()).size(), 1u) << "told more than once";
+    EXPECT_EQ(MessageBoxes(m_corvana.Pid()).size(), 1u) << "told more than once";
     ASSERT_TRUE(AnswerMessageBox(box, IDOK));
-    ASSERT_TRUE(WaitFor([&] { return Boxes(m_corvana.Pid()).empty(); })) << "the box stayed";
+    ASSERT_TRUE(WaitFor([&] { return MessageBoxes(m_corvana.Pid()).empty(); })) << "the box stayed";
 
     // "手動保存": both files hold what was read; the copies are as found.
     ASSERT_TRUE(m_corvana.Command(kCommandSave));
@@ -101,7 +92,7 @@ TEST_F(UnreadFile, IsCopiedAsFoundAndToldOnceAndTheSaveWritesWhatWasRead) {
     ASSERT_NO_FATAL_FAILURE(StartCorvana());
     ASSERT_TRUE(WaitFor([&] { return DesktopNotes(m_corvana.Pid()).size() == 1; })) << "the note did not come back";
     // Its set-up, the box's turn with it, came before the first tick that showed the note.
-    EXPECT_TRUE(Boxes(m_corvana.Pid()).empty());
+    EXPECT_TRUE(MessageBoxes(m_corvana.Pid()).empty());
     EXPECT_EQ(m_folder.Files(), before);
 }
 
