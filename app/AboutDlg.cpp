@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "app/HomePage.h"
-#include "app/VersionString.h"
 #include "framework/App.h"
+#include "platform/VersionString.h"
 #include "res/resource.h"
 
 CAboutDlg::CAboutDlg() : CDialog(IDD_ABOUTBOX) {

@@ -4,10 +4,10 @@
 
 #include <cstdlib>
 
-#include "app/Dwm.h"
-#include "app/FontSize.h"
-#include "app/UxTheme.h"
 #include "framework/Text.h"
+#include "platform/Dwm.h"
+#include "platform/FontSize.h"
+#include "platform/UxTheme.h"
 
 COpaCheck::~COpaCheck() {
     if (m_bufferedPaintInit)

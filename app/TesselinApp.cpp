@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "app/CrashTrace.h"
-#include "app/MultiDisplay.h"
 #include "app/TesselinDlg.h"
 #include "framework/Text.h"
 #include "framework/Trace.h"
+#include "platform/MultiDisplay.h"
 #include "storage/MemletDataStore.h"
 
 CTesselinApp theApp;

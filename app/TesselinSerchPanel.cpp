@@ -1,7 +1,7 @@
 // The main window's side of the search panel: its creation, check box 1162
 // that shows and hides it, and its place over the main window's upper part.
 #include "app/TesselinDlg.h"
-#include "dialogs/WindowRects.h"
+#include "platform/WindowRects.h"
 #include "res/resource.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <windows.h>
 
 #include "framework/Dialog.h"
-#include "note/MemletLook.h"
+#include "model/MemletLook.h"
 
 class CColorSettingDlg : public CDialog {
 public:

@@ -1,9 +1,9 @@
 // Reading a file into the import cache: the header is checked step by step,
 // each refusal told once, and only a file whose text is not transformed is
 // taken. A stop leaves the cache empty.
-#include "app/VersionString.h"
 #include "dialogs/InportStackDlg.h"
 #include "framework/MessageBox.h"
+#include "platform/VersionString.h"
 #include "storage/IniSection.h"
 #include "storage/MemletDataStore.h"
 

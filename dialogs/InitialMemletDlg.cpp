@@ -4,12 +4,12 @@
 
 #include <cstring>
 
-#include "app/FontSize.h"
 #include "dialogs/ColorSettingDlg.h"
 #include "dialogs/InitSizeDlg.h"
 #include "dialogs/SizeFrameDlg.h"
 #include "dialogs/TransSettingDlg.h"
 #include "framework/Text.h"
+#include "platform/FontSize.h"
 #include "res/resource.h"
 
 namespace {

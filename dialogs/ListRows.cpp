@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "app/OsVersion.h"
+#include "platform/OsVersion.h"
 
 void SetListStyle(CListCtrl& list) {
     DWORD ex = LVS_EX_FULLROWSELECT;

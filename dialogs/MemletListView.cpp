@@ -1,7 +1,7 @@
 #include "dialogs/MemletListView.h"
 
-#include "app/OsVersion.h"
 #include "framework/MessageBox.h"
+#include "platform/OsVersion.h"
 
 void SetupMemletList(CListCtrl& list) {
     DWORD ex = list.GetExtendedStyle() | LVS_EX_FULLROWSELECT;

@@ -1,10 +1,10 @@
 #include "dialogs/StcImage.h"
 
-#include "app/Dwm.h"
-#include "app/InnerRect.h"
 #include "dialogs/WindowCapture.h"
 #include "framework/Rects.h"
 #include "framework/Trace.h"
+#include "platform/Dwm.h"
+#include "platform/InnerRect.h"
 
 CStcImage::~CStcImage() { UnregisterThumbnail(); }
 

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "app/ImageListCashSmoll.h"
 #include "framework/Bitmap.h"
 #include "framework/Dialog.h"
 #include "framework/ListCtrl.h"
 #include "model/WinInf.h"
+#include "platform/ImageListCashSmoll.h"
 
 class CWinExSelDlg : public CDialog {
 public:

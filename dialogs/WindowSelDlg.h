@@ -5,11 +5,11 @@
 #pragma once
 #include <vector>
 
-#include "app/ImageListCashSmoll.h"
 #include "dialogs/StcImage.h"
 #include "framework/Dialog.h"
 #include "framework/ListCtrl.h"
 #include "model/WinInf.h"
+#include "platform/ImageListCashSmoll.h"
 
 class CWindowSelDlg : public CDialog {
 public:

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "app/FontSize.h"
 #include "model/PropatyData.h"
+#include "platform/FontSize.h"
 
 LOGFONTA DefaultMemletFont() {
     LOGFONTA lf{};

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/GradientFill.h"
+#include "platform/GradientFill.h"
 
 namespace {
 

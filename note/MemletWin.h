@@ -10,9 +10,9 @@
 #include "framework/Dialog.h"
 #include "framework/Static.h"
 #include "model/ArrowData.h"
+#include "model/MemletLook.h"
 #include "model/ReserveData.h"
 #include "note/EditMemlet.h"
-#include "note/MemletLook.h"
 
 class CArrowWin;
 

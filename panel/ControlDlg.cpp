@@ -2,12 +2,12 @@
 
 #include <ctime>
 
-#include "app/MenuFont.h"
-#include "app/OsVersion.h"
 #include "framework/MessageBox.h"
 #include "framework/Trace.h"
 #include "panel/Hub.h"
 #include "panel/PanelTimers.h"
+#include "platform/MenuFont.h"
+#include "platform/OsVersion.h"
 #include "res/resource.h"
 #include "storage/MemletDataStore.h"
 #include "storage/MemletListFile.h"

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "app/ImageListCashSmoll.h"
 #include "framework/Dialog.h"
 #include "framework/ListCtrl.h"
 #include "framework/MFCButton.h"
@@ -15,6 +14,7 @@
 #include "model/PreSetCondData.h"
 #include "model/PropatyData.h"
 #include "model/WinInf.h"
+#include "platform/ImageListCashSmoll.h"
 #include "storage/WriteIniFile.h"
 
 class CMemletWin;

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/VersionString.h"
+#include "platform/VersionString.h"
 
 bool WriteMemletItem(CWriteIniFile& writer, const std::string& path, CMemletData& data, int index, int format,
                      int key) {

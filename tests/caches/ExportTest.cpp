@@ -4,11 +4,11 @@
 
 #include "caches/CachesFixture.h"
 #include "framework/FileDialog.h"
+#include "framework/TestWindows.h"
+#include "framework/Text.h"
 #include "note/MemletWin.h"
 #include "panel/Hub.h"
 #include "res/resource.h"
-#include "framework/TestWindows.h"
-#include "framework/Text.h"
 #include "storage/StorageTestFiles.h"
 
 namespace {

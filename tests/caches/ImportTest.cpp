@@ -5,13 +5,13 @@
 #include <climits>
 #include <optional>
 
-#include "app/VersionString.h"
 #include "caches/CachesFixture.h"
 #include "framework/FileDialog.h"
 #include "framework/ModalScript.h"
 #include "framework/TestWindows.h"
 #include "note/MemletWin.h"
 #include "panel/Hub.h"
+#include "platform/VersionString.h"
 #include "res/resource.h"
 #include "storage/StorageTestFiles.h"
 

@@ -3,13 +3,13 @@
 #include <vector>
 
 #include "app/MFCButtonEx.h"
-#include "app/MenuFont.h"
-#include "app/OsVersion.h"
 #include "controls/ControlsResource.h"
-#include "framework/Pixels.h"
 #include "framework/App.h"
 #include "framework/Dialog.h"
+#include "framework/Pixels.h"
 #include "framework/TestWindows.h"
+#include "platform/MenuFont.h"
+#include "platform/OsVersion.h"
 
 namespace {
 

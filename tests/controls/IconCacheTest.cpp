@@ -5,9 +5,9 @@
 #include <map>
 #include <vector>
 
-#include "app/ImageListCashSmoll.h"
-#include "framework/Pixels.h"
 #include "framework/ListCtrl.h"
+#include "framework/Pixels.h"
+#include "platform/ImageListCashSmoll.h"
 #include "res/resource.h"
 
 namespace {

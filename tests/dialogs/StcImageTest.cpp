@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "app/Dwm.h"
 #include "dialogs/PreviewWindows.h"
 #include "dialogs/WindowSelDlg.h"
 #include "framework/MessageBox.h"
 #include "framework/Pixels.h"
 #include "framework/TestWindows.h"
+#include "platform/Dwm.h"
 
 namespace {
 

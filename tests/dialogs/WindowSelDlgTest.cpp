@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "app/OsVersion.h"
 #include "dialogs/PreviewWindows.h"
 #include "dialogs/WindowSelDlg.h"
 #include "framework/MessageBox.h"
 #include "framework/Pixels.h"
 #include "framework/TestWindows.h"
+#include "platform/OsVersion.h"
 #include "res/resource.h"
 
 namespace {

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "framework/Text.h"
 #include "framework/EditByteLimit.h"
+#include "framework/Text.h"
 
 namespace {
 

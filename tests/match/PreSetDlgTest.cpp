@@ -16,8 +16,8 @@
 #include "framework/Text.h"
 #include "match/MatchFixture.h"
 #include "panel/ControlDlg.h"
-#include "panel/PanelFixture.h"
 #include "panel/Hub.h"
+#include "panel/PanelFixture.h"
 #include "res/resource.h"
 
 namespace {

@@ -3,11 +3,11 @@
 #include <cstring>
 #include <ctime>
 
-#include "app/FontSize.h"
 #include "model/ArrowData.h"
 #include "model/MemletData.h"
 #include "model/PreSetCondData.h"
 #include "model/PropatyData.h"
+#include "platform/FontSize.h"
 
 static bool IsZero(const RECT& r) { return r.left == 0 && r.top == 0 && r.right == 0 && r.bottom == 0; }
 

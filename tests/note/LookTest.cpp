@@ -3,8 +3,8 @@
 #include <climits>
 
 #include "framework/Rects.h"
+#include "model/MemletLook.h"
 #include "note/MemletGeometry.h"
-#include "note/MemletLook.h"
 #include "note/NoteFixture.h"
 
 namespace {

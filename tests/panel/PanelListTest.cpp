@@ -6,11 +6,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/OsVersion.h"
 #include "framework/Text.h"
 #include "note/MemletWin.h"
 #include "panel/Hub.h"
 #include "panel/PanelFixture.h"
+#include "platform/OsVersion.h"
 #include "res/resource.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <time.h>
 
-#include "app/Calendar.h"
+#include "platform/Calendar.h"
 
 // The first second of January 1st of year in local time.
 static int64_t NewYear(int year) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/Dwm.h"
-#include "app/OsVersion.h"
+#include "platform/Dwm.h"
+#include "platform/OsVersion.h"
 
 // These run first in the executable: once the library has been bound it
 // stays bound.

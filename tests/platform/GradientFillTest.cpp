@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "app/GradientFill.h"
+#include "platform/GradientFill.h"
 
 namespace {
 

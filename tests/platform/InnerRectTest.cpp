@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/InnerRect.h"
+#include "platform/InnerRect.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/MultiDisplay.h"
+#include "platform/MultiDisplay.h"
 
 TEST(MultiDisplay, EnumeratesWithThePrimaryFirst) {
     CMultiDisplay* display = CMultiDisplay::GetInstance();

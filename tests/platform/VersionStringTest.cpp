@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/VersionString.h"
+#include "platform/VersionString.h"
 
 
 TEST(VersionString, BuiltOnceFromTheProductVersion) {

@@ -9,11 +9,11 @@
 #include <cstring>
 #include <map>
 
-#include "app/FontSize.h"
 #include "dialogs/InitSizeDlg.h"
 #include "dialogs/InitialMemletDlg.h"
 #include "framework/ModalScript.h"
 #include "framework/Window.h"
+#include "platform/FontSize.h"
 #include "props/PropsTest.h"
 #include "res/resource.h"
 

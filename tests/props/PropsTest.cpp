@@ -6,8 +6,8 @@
 
 #include "framework/App.h"
 #include "framework/Dialog.h"
-#include "framework/TestWindows.h"
 #include "framework/MessageBox.h"
+#include "framework/TestWindows.h"
 #include "framework/Trace.h"
 
 namespace {

@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "app/TesselinDlg.h"
-#include "dialogs/WindowRects.h"
 #include "framework/MessageBox.h"
 #include "framework/TestWindows.h"
 #include "note/Mouse.h"
 #include "panel/PanelFixture.h"
+#include "platform/WindowRects.h"
 #include "res/resource.h"
 #include "search/SearchControls.h"
 #include "storage/StorageTestFiles.h"

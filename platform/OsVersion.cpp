@@ -1,4 +1,4 @@
-#include "app/OsVersion.h"
+#include "platform/OsVersion.h"
 
 static OSVERSIONINFOA g_osVersion;
 static int g_bOsVersionKnown;

@@ -1,4 +1,4 @@
-#include "app/ImageListCashSmoll.h"
+#include "platform/ImageListCashSmoll.h"
 
 #include <shellapi.h>
 

@@ -1,9 +1,9 @@
-#include "app/MenuFont.h"
+#include "platform/MenuFont.h"
 
 #include <cstddef>
 
-#include "app/OsVersion.h"
 #include "framework/Trace.h"
+#include "platform/OsVersion.h"
 
 HFONT CreateMenuFont() {
     NONCLIENTMETRICSA metrics{};

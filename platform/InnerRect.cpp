@@ -1,4 +1,4 @@
-#include "app/InnerRect.h"
+#include "platform/InnerRect.h"
 
 void GetInnerMargins(HWND outer, HWND inner, MARGINS* margins) {
     RECT client{};

@@ -1,4 +1,4 @@
-#include "note/MemletLook.h"
+#include "model/MemletLook.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/GradientFill.h"
+#include "platform/GradientFill.h"
 
 static TRIVERTEX Vertex(LONG x, LONG y, COLORREF c) {
     TRIVERTEX v{};

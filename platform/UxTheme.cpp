@@ -1,6 +1,6 @@
-#include "app/UxTheme.h"
+#include "platform/UxTheme.h"
 
-#include "app/BindProc.h"
+#include "platform/BindProc.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/MultiDisplay.h"
+#include "platform/MultiDisplay.h"
 
 #include "framework/Trace.h"
 

@@ -1,4 +1,4 @@
-#include "app/VersionString.h"
+#include "platform/VersionString.h"
 
 #include <windows.h>
 

@@ -1,9 +1,9 @@
-#include "dialogs/WindowRects.h"
+#include "platform/WindowRects.h"
 
 #include <dwmapi.h>
 
-#include "app/Dwm.h"
-#include "app/OsVersion.h"
+#include "platform/Dwm.h"
+#include "platform/OsVersion.h"
 
 void GetWindowFrameRect(HWND hwnd, RECT& frame) {
     if (IsVistaOrLater() &&

@@ -1,7 +1,7 @@
-#include "app/Dwm.h"
+#include "platform/Dwm.h"
 
-#include "app/BindProc.h"
-#include "app/OsVersion.h"
+#include "platform/BindProc.h"
+#include "platform/OsVersion.h"
 
 namespace {
 

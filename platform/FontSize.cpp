@@ -1,4 +1,4 @@
-#include "app/FontSize.h"
+#include "platform/FontSize.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "app/Calendar.h"
+#include "platform/Calendar.h"
 
 #include <time.h>
 
