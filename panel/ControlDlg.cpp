@@ -10,7 +10,6 @@
 #include "platform/OsVersion.h"
 #include "res/resource.h"
 #include "storage/MemletDataStore.h"
-#include "storage/MemletListFile.h"
 #include "storage/VolumeSerial.h"
 
 CControlDlg::CControlDlg() : CDialog(IDD_CONTROLDLG) {
@@ -183,51 +182,6 @@ bool CControlDlg::DestroyWindow() {
     return CDialog::DestroyWindow();
 }
 
-int CControlDlg::SaveAll() {
-    if (m_bInit != 1)
-        return 1;  // nothing taken over, nothing to write
-    // Each note's state into its record; the next tick opens them again.
-    // The list is refilled once for all of them, and the save below writes
-    // what a save on each change would have written.
-    m_bSavingAll = true;
-    for (size_t i = 0; i < m_MemletList.size(); i++)
-        m_MemletList[i].OnLost();
-    m_bSavingAll = false;
-    UpdateList();
-    int ok = writeIniFile();
-    // Parked notes count as much as the others.
-    int pendingOk = SavePendingList();
-    return ok && pendingOk ? 1 : 0;
-}
-
-void CControlDlg::SaveOnChange() {
-    if (m_nSaveTiming == 1)
-        writeIniFile();
-}
-
-int CControlDlg::writeIniFile() {
-    for (CMemletData& data : m_MemletList)
-        data.m_bDirty = 1;
-    return __writeIniFile();
-}
-
-int CControlDlg::__writeIniFile() {
-    Trace("CControlDlg::__writeIniFile()\n");
-    if (!WriteMemletListFile(m_WriteIniFile, m_strDataPath, m_MemletList, m_nSaveFormat, m_nVolumeSerial)) {
-        AppMessageBox("設定ファイルをOPENできません.エディタ等で設定ファイルを開いていいる可能性性があります。", MB_OK);
-        return 0;
-    }
-    return 1;
-}
-
-int CControlDlg::writeIniItem(int index) {
-    if (index < 0 || index >= (int)m_MemletList.size())
-        return 0;
-    return WriteMemletItem(m_WriteIniFile, m_strDataPath, m_MemletList[index], index, m_nSaveFormat, m_nVolumeSerial)
-               ? 1
-               : 0;
-}
-
 void CControlDlg::TakeLoadedData() {
     if (!g_pMemletDataStore)
         return;
@@ -236,5 +190,3 @@ void CControlDlg::TakeLoadedData() {
     for (CMemletData& data : m_MemletList)
         data.m_nSerial = CMemletData::NewSerial();
 }
-
-std::vector<CWinInf> CControlDlg::CopyWindowList() { return m_WinInfList; }

@@ -96,7 +96,7 @@ public:
     // it; a row out of range clears the text and disables them.
     void ShowItem(int row);
     std::vector<CMemletData>* GetDataList();
-    std::vector<CWinInf> CopyWindowList();
+    std::vector<CWinInf> CopyWindowList() const { return m_WinInfList; }
 
     // The panel's buttons on the selected row, and the tray's choice of a
     // window to paste a new note on.

@@ -53,12 +53,6 @@ int CControlDlg::SelectionMark(const char* noRowText) {
     return mark;
 }
 
-CMemletData* CControlDlg::RowRecord(int row) {
-    if (row < 0 || row >= (int)m_MemletList.size())
-        return nullptr;
-    return &m_MemletList[row];
-}
-
 void CControlDlg::OnButtonDelete() {
     int mark = SelectionMark("削除するデータを一覧で選択してください");
     if (mark < 0)

@@ -1,9 +1,8 @@
 // Editing the match condition of one note, from the note's menu or from
-// the panel's button, and the per-application presets. The dialogs run
-// their own loops, in which the list goes on changing: the record is found
-// again by its serial afterwards, and only its condition is written.
+// the panel's button. The dialog runs its own loop, in which the list goes
+// on changing: the record is found again by its serial afterwards, and
+// only its condition is written.
 #include "dialogs/MatchConditionDlg.h"
-#include "dialogs/PreSetMatchConditionDlg.h"
 #include "framework/MessageBox.h"
 #include "model/MatchCondition.h"
 #include "note/MemletWin.h"
@@ -53,15 +52,4 @@ void CControlDlg::OnButtonMatchCondition() {
     UpdateList();
     ShowItem(-1);
     SaveOnChange();
-}
-
-void CControlDlg::OnButtonPreSet() {
-    CPreSetMatchConditionDlg dlg;
-    dlg.m_PreSetList = m_PreSetList;
-    if (dlg.DoModal() != IDOK)
-        return;
-    m_PreSetList = dlg.GetPreSetList();
-    // The edited presets stay in use; the user can try again.
-    if (!PreSetWriteFile())
-        AppMessageBox("設定ファイルをOPENできません.エディタ等で設定ファイルを開いていいる可能性性があります。", MB_OK);
 }

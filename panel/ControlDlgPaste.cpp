@@ -33,15 +33,6 @@ CMemletData CControlDlg::NewFromTemplate() const {
     return data;
 }
 
-void CControlDlg::InsertAtFront(CMemletData data) {
-    data.m_nSerial = CMemletData::NewSerial();
-    m_MemletList.insert(m_MemletList.begin(), std::move(data));
-    for (size_t i = 1; i < m_MemletList.size(); i++)
-        m_MemletList[i].m_bDirty = 1;
-    UpdateList();
-    SaveOnChange();
-}
-
 int CControlDlg::IsPasteTarget(HWND hwnd) {
     CProcessNames names;
     CWinInf inf;
@@ -132,35 +123,6 @@ void CControlDlg::PasteFromCopyData(const COPYDATASTRUCT* cds) {
     if (!desktop)
         ApplyPreSetCond(hwnd, data);
     InsertAtFront(std::move(data));
-}
-
-int CControlDlg::FindPreSetCond(std::string exeName, CPreSetCondData& out) {
-    for (const CPreSetCondData& preset : m_PreSetList) {
-        if (preset.m_strExeName == exeName) {
-            out = preset;
-            return 1;
-        }
-    }
-    return 0;
-}
-
-void CControlDlg::ApplyPreSetCond(HWND hwnd, CMemletData& data) {
-    CPreSetCondData preset;
-    if (!FindPreSetCond(data.m_strExeName, preset))
-        return;
-    CWinInf inf;
-    inf.m_hWnd = hwnd;
-    inf.EnumChild();
-    CChildWinInf child;
-    // Without the preset's child window the record keeps its own condition.
-    if (!inf.FindChild(preset.m_strExClass, preset.m_nExCtlId, child))
-        return;
-    data.m_nTitleFlag = preset.m_nTitleFlag;
-    data.m_nProcessFlag = preset.m_nProcessFlag;
-    data.m_nExtentFlag = preset.m_nExtentFlag;
-    data.m_strExText = child.m_strText;
-    data.m_strExClass = preset.m_strExClass;
-    data.m_nExCtlId = preset.m_nExCtlId;
 }
 
 LRESULT CControlDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {

@@ -16,17 +16,6 @@ void SetExportStackDlg(CExportStackDlg* p) { g_pExportStackDlg = p; }
 void SetPendingDlg(CPendingDlg* p) { g_pPendingDlg = p; }
 void SetTesselinDlg(CTesselinDlg* p) { g_pTesselinDlg = p; }
 
-std::vector<CWinInf> GetWindowList() {
-    if (!g_pControlDlg)
-        return {};
-    return CopyWindowList();
-}
-
-// Checks the pointer too, so that a direct call without a panel is harmless.
-std::vector<CWinInf> CopyWindowList() {
-    return g_pControlDlg ? g_pControlDlg->CopyWindowList() : std::vector<CWinInf>();
-}
-
 int GetVolumeSerial() { return g_pControlDlg ? g_pControlDlg->m_nVolumeSerial : 0; }
 int GetSaveTiming() { return g_pControlDlg ? g_pControlDlg->m_nSaveTiming : 0; }
 int GetSaveFormat() { return g_pControlDlg ? g_pControlDlg->m_nSaveFormat : 0; }
