@@ -9,6 +9,11 @@
 
 CExportStackDlg::CExportStackDlg() : CDialog(IDD_EXPORTSTACKDLG) {}
 
+CExportStackDlg::~CExportStackDlg() {
+    if (g_pExportStackDlg == this)
+        SetExportStackDlg(nullptr);
+}
+
 void CExportStackDlg::DoDataExchange(CDataExchange& dx) {
     DDX_Control(dx, IDC_LIST_EXPORTSTACK, m_ListCtrl);
     DDX_Check(dx, IDC_CHECK_CLEARAFTERSAVE, m_nClearAfterSave);

@@ -7,6 +7,15 @@
 #include "panel/Hub.h"
 #include "res/resource.h"
 
+CPendingDlg::CPendingDlg() : CDialog(IDD_PENDINGDLG), m_brCount(CreateSolidBrush(RGB(255, 255, 180))) {}
+
+CPendingDlg::~CPendingDlg() {
+    if (g_pPendingDlg == this)
+        SetPendingDlg(nullptr);
+    if (m_brCount)
+        DeleteObject(m_brCount);
+}
+
 void CPendingDlg::DoDataExchange(CDataExchange& dx) { DDX_Control(dx, IDC_LIST_PENDING, m_ListCtrl); }
 
 bool CPendingDlg::OnInitDialog() {

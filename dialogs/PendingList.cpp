@@ -1,18 +1,9 @@
-// The pending list's records.
+// The pending list's records; its window and its making are in PendingDlg.cpp.
 #include "dialogs/MemletListView.h"
 #include "dialogs/PendingDlg.h"
 #include "panel/Hub.h"
 #include "res/resource.h"
 #include "storage/MemletDataStore.h"
-
-CPendingDlg::CPendingDlg() : CDialog(IDD_PENDINGDLG), m_brCount(CreateSolidBrush(RGB(255, 255, 180))) {}
-
-CPendingDlg::~CPendingDlg() {
-    if (g_pPendingDlg == this)
-        SetPendingDlg(nullptr);
-    if (m_brCount)
-        DeleteObject(m_brCount);
-}
 
 void CPendingDlg::Initialize(const std::string& path) {
     m_strPath = path;
