@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstring>
 #include <ctime>
 #include <string>
 #include <vector>
 
 #include "framework/App.h"
 #include "framework/TestWindows.h"
+#include "model/FullRecord.h"
 #include "model/MemletData.h"
 #include "note/NoteFixture.h"
 #include "panel/Hub.h"
@@ -109,34 +111,25 @@ TEST_F(AttachTest, StoredRectOpensExactlyThere) {
 }
 
 TEST_F(AttachTest, WindowGetsEveryValue) {
-    CMemletData a = Stored(RECT{150, 120, 390, 200});
+    CMemletData a = FullRecord();
+    a.m_rectWin = {150, 120, 390, 200};
     a.m_strExeName = "DESKTOP";
     a.m_strText = "一行目\r\n二行目";
-    a.m_nReadOnly = 1;
     a.m_nTransparent = 40;
-    a.m_nMouseHideCtl = 1;
     a.m_nColor = 2;
     a.m_nPickPos = 1;
     a.m_nBkColor = 3;
-    a.m_nTxColor = 1;
+    a.m_nBkTransparent = 0;
     a.m_nGraFlg = 1;
     a.m_nGraPtn = 5;
     a.m_logFont.lfHeight = -18;
     a.m_logFont.lfItalic = 1;
-    a.m_logFont.lfWeight = 700;
-    a.m_nFrame = 1;
+    strcpy(a.m_logFont.lfFaceName, "ＭＳ Ｐゴシック");
     a.m_rectTarget = {10, 20, 30, 40};  // a desktop note is not followed: kept
-    a.m_arrow.m_nArwFlag = 1;
     a.m_arrow.m_nStartX = -150;
     a.m_arrow.m_nStartY = -90;
     a.m_arrow.m_nEndX = 12;
     a.m_arrow.m_nEndY = 34;
-    a.m_nArLineWidth = 2;
-    a.m_reserve.m_nKind = 2;
-    a.m_reserve.m_nHour = 9;
-    a.m_reserve.m_nMinute = 30;
-    a.m_reserve.m_nWeekMask = 2;
-    a.m_reserve.m_nDue = 1;
     CMemletWin* win = Attach(a);
     ASSERT_TRUE(win);
     HWND h = win->m_hWnd;
