@@ -1,7 +1,7 @@
 # The export cache, the import cache and the pending list, beside a panel.
 corvana_test(caches_tests
   SOURCES framework/TestWindows.cpp framework/TargetProcess.cpp framework/ModalScript.cpp panel/PanelFixture.cpp
-          caches/CachesFixture.cpp caches/ExportTest.cpp caches/ImportTest.cpp caches/PendingTest.cpp
+          model/FullRecord.cpp caches/CachesFixture.cpp caches/ExportTest.cpp caches/ImportTest.cpp caches/PendingTest.cpp
           caches/RepasteTest.cpp
   RESOURCES caches/CachesTest.rc
   TIMEOUT 180)

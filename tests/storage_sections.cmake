@@ -1,4 +1,4 @@
 corvana_test(storage_section_tests
-  SOURCES storage/EncodingTest.cpp storage/IniSectionTest.cpp storage/SectionReadTest.cpp
+  SOURCES model/FullRecord.cpp storage/EncodingTest.cpp storage/IniSectionTest.cpp storage/SectionReadTest.cpp
           storage/SectionWriteTest.cpp
   TIMEOUT 60)

@@ -4,6 +4,7 @@
 
 #include "framework/FileDialog.h"
 #include "framework/MessageBox.h"
+#include "model/FullRecord.h"
 #include "panel/Hub.h"
 #include "storage/StorageTestFiles.h"
 
@@ -63,42 +64,29 @@ std::string FixtureFile(int id) {
 }
 
 std::vector<CMemletData> TwoRecords() {
-    CMemletData a = Base();
+    CMemletData a = FullRecord();
     a.m_nTitleFlag = 1;
     a.m_nProcessFlag = 1;
-    a.m_nExtentFlag = 1;
-    a.m_nExFullFlag = 0;
     a.m_strTitle = "報告書.txt - メモ帳";
     a.m_nFull = 1;
     a.m_strPart = "報告";
-    a.m_strExeName = "NOTEPAD.EXE";
-    a.m_strExePath = "C:\\windows\\system32\\notepad.exe";
-    a.m_nExCtlId = 15;
-    a.m_strExClass = "Edit";
     a.m_strExText = "本文";
     a.m_strExPart = "本";
     a.m_tGenDate = LocalTime(2024, 5, 6, 7, 8);
     a.m_tAcsDate = LocalTime(2024, 5, 7, 9, 10);
     a.m_rectWin = {300, 120, 500, 180};
     a.m_rectTarget = {100, 100, 700, 500};
+    a.m_nReadOnly = 0;
     a.m_nTransparent = 80;
-    a.m_nMouseHideCtl = 1;
     a.m_nColor = 2;
-    a.m_nFrame = 1;
     a.m_nBkColor = 3;
-    a.m_nTxColor = 1;
+    a.m_nBkTransparent = 0;
     a.m_nPickPos = 1;
     a.m_nGraFlg = 1;
     a.m_nGraPtn = 4;
-    a.m_logFont.lfHeight = -16;
-    a.m_logFont.lfWeight = 700;
     a.m_logFont.lfItalic = 1;
-    strcpy(a.m_logFont.lfFaceName, "ＭＳ ゴシック");
-    a.m_arrow.m_nArwFlag = 1;
     a.m_arrow.m_nStartX = -150;
     a.m_arrow.m_nStartY = -120;
-    a.m_arrow.m_nEndX = 30;
-    a.m_arrow.m_nEndY = 40;
     a.m_nArLineWidth = 3;
     a.m_strText = "会議は１５時から\r\n資料を持参";
 

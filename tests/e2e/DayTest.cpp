@@ -7,6 +7,10 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include <windows.h>
+
+#include <dlgs.h>
+
 #include "e2e/CorvanaTest.h"
 #include "e2e/Input.h"
 #include "e2e/ListView.h"
@@ -18,23 +22,6 @@ namespace {
 
 // The icon's callback message, as the shell sends it.
 constexpr UINT kTrayNotify = WM_USER + 100;
-
-// Controls of the windows the day goes through.
-namespace ids {
-// The main window.
-constexpr int kExportCache = 3, kInportCache = 1133, kPendingList = 6, kSearchCheck = 1162;
-// The search panel.
-constexpr int kBodyCheck = 1163, kBodyText = 1007, kProgramCheck = 1048, kProgramText = 1009, kSearch = 1165,
-              kNext = 1167, kResult = 1166;
-// The pending list.
-constexpr int kPendingRows = 1148, kPendingCount = 1097, kBackToActive = 1149;
-// The export and import caches.
-constexpr int kExportRows = 1127, kExportSave = 3, kInportRows = 1131, kInportOpen = 1132, kInportAll = 1133;
-// The body-text, match-condition, colour and property dialogs.
-constexpr int kEditText = 1007, kTitleExact = 1048, kTitlePart = 1049, kBackGreen = 1022, kPeriod10 = 1188;
-// The file dialogs' file-name field (a combo box, or an edit).
-constexpr int kFileNameCombo = 0x47c, kFileNameEdit = 0x480;
-}  // namespace ids
 
 // Columns of the lists: the panel's second shows the notes' texts once
 // "Text" is chosen; the caches' and the pending list's third is the text.
@@ -207,12 +194,12 @@ protected:
     }
     // The file-name field of the system's file dialog, or null.
     static HWND FileNameField(HWND dialog) {
-        HWND combo = GetDlgItem(dialog, ids::kFileNameCombo);
+        HWND combo = GetDlgItem(dialog, cmb13);
         if (combo) {
             HWND edit = FindWindowExW(combo, nullptr, L"Edit", nullptr);
             return edit ? edit : combo;
         }
-        return GetDlgItem(dialog, ids::kFileNameEdit);
+        return GetDlgItem(dialog, edt1);
     }
     // The system's file dialog that a button opened, given a full path and OK.
     void ChooseFile(const std::wstring& path) {
@@ -291,8 +278,8 @@ void Day::EditAndDeleteFromThePanel() {
     ASSERT_TRUE(PressButton(Panel(IDC_BUTTON_EDITTEXT)));
     HWND edit = WaitForDialog(Pid(), "本文編集");
     ASSERT_NE(edit, nullptr) << "no body-text dialog";
-    EXPECT_EQ(TextOf(GetDlgItem(edit, ids::kEditText)), kMeeting);
-    ASSERT_TRUE(TypeOver(GetDlgItem(edit, ids::kEditText), kMeetingEdited));
+    EXPECT_EQ(TextOf(GetDlgItem(edit, IDC_EDIT_BODY)), kMeeting);
+    ASSERT_TRUE(TypeOver(GetDlgItem(edit, IDC_EDIT_BODY), kMeetingEdited));
     ASSERT_TRUE(PressButton(GetDlgItem(edit, IDOK)));
     EXPECT_TRUE(WaitFor([&] { return TextOf(Panel(IDC_EDIT_TEXT)) == kMeetingEdited; }))
         << TextOf(Panel(IDC_EDIT_TEXT));
@@ -328,7 +315,7 @@ void Day::Search() {
     ASSERT_NE(m_meeting, nullptr) << "the meeting did not come back on notepad";
     EXPECT_EQ(NoteTextOf(m_meeting), kMeetingEdited);
 
-    ASSERT_TRUE(PressButton(GetDlgItem(Main(), ids::kSearchCheck)));
+    ASSERT_TRUE(PressButton(GetDlgItem(Main(), IDC_CHECK_SERCHPANEL)));
     HWND search = WaitForDialog(Pid(), "検索パネル");
     ASSERT_NE(search, nullptr) << "no search panel";
     auto in = [&](int id) { return GetDlgItem(search, id); };
@@ -337,53 +324,53 @@ void Day::Search() {
     ASSERT_GE(dentistRow, 0);
     ASSERT_GE(meetingRow, 0);
 
-    ASSERT_TRUE(PressButton(in(ids::kBodyCheck)));
-    ASSERT_TRUE(TypeOver(in(ids::kBodyText), "金曜"));
-    ASSERT_TRUE(PressButton(in(ids::kSearch)));
-    EXPECT_TRUE(WaitFor([&] { return TextOf(in(ids::kResult)) == "1件中 1番目のデータ"; })) << TextOf(in(ids::kResult));
+    ASSERT_TRUE(PressButton(in(IDC_CHECK_SERCH_BODY)));
+    ASSERT_TRUE(TypeOver(in(IDC_EDIT_SERCH_BODY), "金曜"));
+    ASSERT_TRUE(PressButton(in(IDC_BUTTON_SERCH)));
+    EXPECT_TRUE(WaitFor([&] { return TextOf(in(IDC_STATIC_SERCH_RESULT)) == "1件中 1番目のデータ"; })) << TextOf(in(IDC_STATIC_SERCH_RESULT));
     EXPECT_TRUE(WaitFor([&] { return ListSelectionMark(List()) == dentistRow; }));
-    EXPECT_TRUE(WaitFor([&] { return ShowsColour(in(ids::kResult), RGB(0, 255, 0)); })) << "the result is not on green";
+    EXPECT_TRUE(WaitFor([&] { return ShowsColour(in(IDC_STATIC_SERCH_RESULT), RGB(0, 255, 0)); })) << "the result is not on green";
 
     // Two results, stepped through and round.
-    ASSERT_TRUE(TypeOver(in(ids::kBodyText), "時"));
-    ASSERT_TRUE(PressButton(in(ids::kSearch)));
-    EXPECT_TRUE(WaitFor([&] { return TextOf(in(ids::kResult)) == "2件中 1番目のデータ"; })) << TextOf(in(ids::kResult));
+    ASSERT_TRUE(TypeOver(in(IDC_EDIT_SERCH_BODY), "時"));
+    ASSERT_TRUE(PressButton(in(IDC_BUTTON_SERCH)));
+    EXPECT_TRUE(WaitFor([&] { return TextOf(in(IDC_STATIC_SERCH_RESULT)) == "2件中 1番目のデータ"; })) << TextOf(in(IDC_STATIC_SERCH_RESULT));
     EXPECT_TRUE(WaitFor([&] { return ListSelectionMark(List()) == std::min(dentistRow, meetingRow); }));
-    ASSERT_TRUE(PressButton(in(ids::kNext)));
-    EXPECT_TRUE(WaitFor([&] { return TextOf(in(ids::kResult)) == "2件中 2番目のデータ"; })) << TextOf(in(ids::kResult));
+    ASSERT_TRUE(PressButton(in(IDC_BUTTON_SERCH_NEXT)));
+    EXPECT_TRUE(WaitFor([&] { return TextOf(in(IDC_STATIC_SERCH_RESULT)) == "2件中 2番目のデータ"; })) << TextOf(in(IDC_STATIC_SERCH_RESULT));
     EXPECT_TRUE(WaitFor([&] { return ListSelectionMark(List()) == std::max(dentistRow, meetingRow); }));
-    ASSERT_TRUE(PressButton(in(ids::kNext)));
-    EXPECT_TRUE(WaitFor([&] { return TextOf(in(ids::kResult)) == "2件中 1番目のデータ"; })) << TextOf(in(ids::kResult));
+    ASSERT_TRUE(PressButton(in(IDC_BUTTON_SERCH_NEXT)));
+    EXPECT_TRUE(WaitFor([&] { return TextOf(in(IDC_STATIC_SERCH_RESULT)) == "2件中 1番目のデータ"; })) << TextOf(in(IDC_STATIC_SERCH_RESULT));
     EXPECT_TRUE(WaitFor([&] { return ListSelectionMark(List()) == std::min(dentistRow, meetingRow); }));
 
-    ASSERT_TRUE(PressButton(in(ids::kBodyCheck)));
-    ASSERT_TRUE(PressButton(in(ids::kProgramCheck)));
-    ASSERT_TRUE(TypeOver(in(ids::kProgramText), "notepad"));
-    ASSERT_TRUE(PressButton(in(ids::kSearch)));
+    ASSERT_TRUE(PressButton(in(IDC_CHECK_SERCH_BODY)));
+    ASSERT_TRUE(PressButton(in(IDC_CHECK_SERCH_PROGRAM)));
+    ASSERT_TRUE(TypeOver(in(IDC_EDIT_SERCH_PROGRAM), "notepad"));
+    ASSERT_TRUE(PressButton(in(IDC_BUTTON_SERCH)));
     EXPECT_TRUE(WaitFor([&] { return ListSelectionMark(List()) == meetingRow; }));
-    EXPECT_EQ(TextOf(in(ids::kResult)), "1件中 1番目のデータ");
+    EXPECT_EQ(TextOf(in(IDC_STATIC_SERCH_RESULT)), "1件中 1番目のデータ");
 
     // Typed, not run; the meeting leaves with notepad and the list is
     // searched again by the query that ran.
-    ASSERT_TRUE(TypeOver(in(ids::kProgramText), "desk"));
+    ASSERT_TRUE(TypeOver(in(IDC_EDIT_SERCH_PROGRAM), "desk"));
     ASSERT_TRUE(ClickListRow(List(), dentistRow));
     ASSERT_TRUE(m_notepad.Close());
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(m_meeting); }));
     EXPECT_TRUE(WaitFor([&] { return ListSelectionMark(List()) == meetingRow; })) << "not searched again";
-    EXPECT_EQ(TextOf(in(ids::kProgramText)), "desk") << "the typed query was wiped";
-    EXPECT_EQ(TextOf(in(ids::kResult)), "1件中 1番目のデータ");
+    EXPECT_EQ(TextOf(in(IDC_EDIT_SERCH_PROGRAM)), "desk") << "the typed query was wiped";
+    EXPECT_EQ(TextOf(in(IDC_STATIC_SERCH_RESULT)), "1件中 1番目のデータ");
 
-    ASSERT_TRUE(PressButton(in(ids::kSearch)));
+    ASSERT_TRUE(PressButton(in(IDC_BUTTON_SERCH)));
     EXPECT_TRUE(WaitFor([&] { return ListSelectionMark(List()) == dentistRow; })) << "the desktop note not found";
-    EXPECT_EQ(TextOf(in(ids::kResult)), "1件中 1番目のデータ");
+    EXPECT_EQ(TextOf(in(IDC_STATIC_SERCH_RESULT)), "1件中 1番目のデータ");
 
-    ASSERT_TRUE(TypeOver(in(ids::kProgramText), "excel"));
-    ASSERT_TRUE(PressButton(in(ids::kSearch)));
-    EXPECT_TRUE(WaitFor([&] { return TextOf(in(ids::kResult)) == "該当データなし"; })) << TextOf(in(ids::kResult));
-    EXPECT_TRUE(WaitFor([&] { return ShowsColour(in(ids::kResult), RGB(255, 255, 180)); }))
+    ASSERT_TRUE(TypeOver(in(IDC_EDIT_SERCH_PROGRAM), "excel"));
+    ASSERT_TRUE(PressButton(in(IDC_BUTTON_SERCH)));
+    EXPECT_TRUE(WaitFor([&] { return TextOf(in(IDC_STATIC_SERCH_RESULT)) == "該当データなし"; })) << TextOf(in(IDC_STATIC_SERCH_RESULT));
+    EXPECT_TRUE(WaitFor([&] { return ShowsColour(in(IDC_STATIC_SERCH_RESULT), RGB(255, 255, 180)); }))
         << "no result is not on yellow";
 
-    ASSERT_TRUE(PressButton(GetDlgItem(Main(), ids::kSearchCheck)));
+    ASSERT_TRUE(PressButton(GetDlgItem(Main(), IDC_CHECK_SERCHPANEL)));
     EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(search); })) << "the search panel stayed";
 }
 
@@ -410,7 +397,7 @@ void Day::ChangeLook() {
     ASSERT_TRUE(PressKeys({VK_RETURN}));
     HWND colours = WaitForDialog(Pid(), "付箋色＆引出し線設定");
     ASSERT_NE(colours, nullptr) << "no colour dialog";
-    ASSERT_NO_FATAL_FAILURE(ChooseAndConfirm(colours, ids::kBackGreen));
+    ASSERT_NO_FATAL_FAILURE(ChooseAndConfirm(colours, IDC_RADIO_BK_GREEN));
     EXPECT_TRUE(WaitFor([&] { return ShowsGreen(dentist); })) << "the note did not turn green";
 }
 
@@ -419,11 +406,11 @@ void Day::ChangeCondition() {
     ASSERT_TRUE(PressButton(Panel(IDC_BUTTON_MATCHCONDITION)));
     HWND match = WaitForDialog(Pid(), "マッチング条件設定");
     ASSERT_NE(match, nullptr) << "no match condition dialog";
-    if (IsChecked(GetDlgItem(match, ids::kTitleExact))) {
-        ASSERT_TRUE(PressButton(GetDlgItem(match, ids::kTitleExact)));
-        ASSERT_TRUE(WaitFor([&] { return !IsChecked(GetDlgItem(match, ids::kTitleExact)); }));
+    if (IsChecked(GetDlgItem(match, IDC_CHECK_TITLEFULL))) {
+        ASSERT_TRUE(PressButton(GetDlgItem(match, IDC_CHECK_TITLEFULL)));
+        ASSERT_TRUE(WaitFor([&] { return !IsChecked(GetDlgItem(match, IDC_CHECK_TITLEFULL)); }));
     }
-    ASSERT_TRUE(TypeOver(GetDlgItem(match, ids::kTitlePart), "メモ帳"));
+    ASSERT_TRUE(TypeOver(GetDlgItem(match, IDC_EDIT_TITLEPART), "メモ帳"));
     ASSERT_TRUE(PressButton(GetDlgItem(match, IDOK)));
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(match); }));
 }
@@ -432,7 +419,7 @@ void Day::ChangeSetting() {
     ASSERT_TRUE(PressButton(Panel(IDC_BUTTON_PROPATY)));
     HWND props = WaitForDialog(Pid(), "プロパティ設定");
     ASSERT_NE(props, nullptr) << "no property dialog";
-    ASSERT_NO_FATAL_FAILURE(ChooseAndConfirm(props, ids::kPeriod10));
+    ASSERT_NO_FATAL_FAILURE(ChooseAndConfirm(props, IDC_RADIO_PERIOD_10));
     EXPECT_TRUE(WaitFor([&] {
         return CIniText::Load(m_folder.File(L"TesselinPropaty.ini")).Get("SYSTEM", "POSINTERVAL") == "10";
     })) << "the period is not written";
@@ -452,17 +439,17 @@ void Day::PendingAndExport() {
     ASSERT_TRUE(WaitForCount(2));
     EXPECT_TRUE(WaitFor([&] { return DesktopNoteWith(kDentist) == nullptr; })) << "the parked note stayed open";
 
-    ASSERT_TRUE(PressButton(GetDlgItem(Main(), ids::kPendingList)));
+    ASSERT_TRUE(PressButton(GetDlgItem(Main(), IDC_BUTTON_PENDINGLIST)));
     HWND pending = WaitForDialog(Pid(), "保留リスト");
     ASSERT_NE(pending, nullptr) << "no pending list";
-    HWND pendingRows = GetDlgItem(pending, ids::kPendingRows);
-    EXPECT_EQ(TextOf(GetDlgItem(pending, ids::kPendingCount)), "1");
+    HWND pendingRows = GetDlgItem(pending, IDC_LIST_PENDING);
+    EXPECT_EQ(TextOf(GetDlgItem(pending, IDC_STATIC_PENDINGCOUNT)), "1");
     ASSERT_EQ(ListColumn(pendingRows, kCacheText), std::vector<std::string>{OneLine(kDentist)});
     ASSERT_TRUE(BringToFront(pending));
     ASSERT_TRUE(ClickListRow(pendingRows, 0));
-    ASSERT_TRUE(PressButton(GetDlgItem(pending, ids::kBackToActive)));
+    ASSERT_TRUE(PressButton(GetDlgItem(pending, IDC_BUTTON_ACTIVE)));
     ASSERT_TRUE(WaitForCount(3));
-    EXPECT_TRUE(WaitFor([&] { return TextOf(GetDlgItem(pending, ids::kPendingCount)) == "0"; }));
+    EXPECT_TRUE(WaitFor([&] { return TextOf(GetDlgItem(pending, IDC_STATIC_PENDINGCOUNT)) == "0"; }));
     EXPECT_TRUE(WaitFor([&] { return DesktopNoteWith(kDentist) != nullptr; })) << "the dentist did not reopen";
     EXPECT_EQ(ListCellText(List(), 0, kPanelText), OneLine(kDentist)) << "not first";
 
@@ -470,24 +457,24 @@ void Day::PendingAndExport() {
     ASSERT_TRUE(PressButton(Panel(IDC_BUTTON_PENDINGLIST)));
     ASSERT_TRUE(WaitForCount(2));
     EXPECT_TRUE(WaitFor([&] { return ListColumn(pendingRows, kCacheText) == std::vector<std::string>{kLater}; }));
-    EXPECT_EQ(TextOf(GetDlgItem(pending, ids::kPendingCount)), "1");
+    EXPECT_EQ(TextOf(GetDlgItem(pending, IDC_STATIC_PENDINGCOUNT)), "1");
     ASSERT_TRUE(PostMessageW(pending, WM_SYSCOMMAND, SC_CLOSE, 0));
     EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(pending); }));
 
     ASSERT_NO_FATAL_FAILURE(ChooseRow(kMeetingEdited));
     ASSERT_TRUE(PressButton(Panel(IDC_BUTTON_EXPORTSTACK)));
-    ASSERT_TRUE(PressButton(GetDlgItem(Main(), ids::kExportCache)));
+    ASSERT_TRUE(PressButton(GetDlgItem(Main(), IDC_BUTTON_EXPORTSTACK)));
     HWND exports = WaitForDialog(Pid(), "エクスポートキャッシュ");
     ASSERT_NE(exports, nullptr) << "no export cache";
     EXPECT_TRUE(WaitFor([&] {
-        return ListColumn(GetDlgItem(exports, ids::kExportRows), kCacheText) == std::vector<std::string>{OneLine(kMeetingEdited)};
+        return ListColumn(GetDlgItem(exports, IDC_LIST_EXPORTSTACK), kCacheText) == std::vector<std::string>{OneLine(kMeetingEdited)};
     }));
-    ASSERT_TRUE(PressButton(GetDlgItem(exports, ids::kExportSave)));
+    ASSERT_TRUE(PressButton(GetDlgItem(exports, IDC_BUTTON_SAVEFILE)));
     ASSERT_NO_FATAL_FAILURE(ChooseFile(Qvx()));
     ASSERT_TRUE(WaitForFile(Qvx())) << "no export file";
     // Cleared and closed after the save, as it starts.
     EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(exports); }));
-    EXPECT_EQ(ListRowCount(GetDlgItem(exports, ids::kExportRows)), 0);
+    EXPECT_EQ(ListRowCount(GetDlgItem(exports, IDC_LIST_EXPORTSTACK)), 0);
     CIniText qvx = CIniText::Load(Qvx());
     EXPECT_EQ(qvx.Get("SYSTEM", "APPNAME"), "Corvana");
     EXPECT_EQ(qvx.Get("SYSTEM", "SAVEFORMAT"), "0");
@@ -568,29 +555,29 @@ void Day::NextMorning() {
         EXPECT_EQ(now, was) << "note " << i;
     }
 
-    ASSERT_TRUE(PressButton(GetDlgItem(Main(), ids::kPendingList)));
+    ASSERT_TRUE(PressButton(GetDlgItem(Main(), IDC_BUTTON_PENDINGLIST)));
     HWND pending = WaitForDialog(Pid(), "保留リスト");
     ASSERT_NE(pending, nullptr);
-    EXPECT_EQ(TextOf(GetDlgItem(pending, ids::kPendingCount)), "1");
-    EXPECT_EQ(ListColumn(GetDlgItem(pending, ids::kPendingRows), kCacheText), std::vector<std::string>{kLater});
+    EXPECT_EQ(TextOf(GetDlgItem(pending, IDC_STATIC_PENDINGCOUNT)), "1");
+    EXPECT_EQ(ListColumn(GetDlgItem(pending, IDC_LIST_PENDING), kCacheText), std::vector<std::string>{kLater});
     ASSERT_TRUE(PostMessageW(pending, WM_SYSCOMMAND, SC_CLOSE, 0));
 
     ASSERT_TRUE(PressButton(Panel(IDC_BUTTON_PROPATY)));
     HWND props = WaitForDialog(Pid(), "プロパティ設定");
     ASSERT_NE(props, nullptr);
-    EXPECT_TRUE(IsChecked(GetDlgItem(props, ids::kPeriod10))) << "the period is not back";
+    EXPECT_TRUE(IsChecked(GetDlgItem(props, IDC_RADIO_PERIOD_10))) << "the period is not back";
     ASSERT_TRUE(PressButton(GetDlgItem(props, IDCANCEL)));
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(props); }));
 
-    ASSERT_TRUE(PressButton(GetDlgItem(Main(), ids::kInportCache)));
+    ASSERT_TRUE(PressButton(GetDlgItem(Main(), IDC_BUTTON_INPORTSTACK)));
     HWND imports = WaitForDialog(Pid(), "インポートキャッシュ");
     ASSERT_NE(imports, nullptr) << "no import cache";
-    ASSERT_TRUE(PressButton(GetDlgItem(imports, ids::kInportOpen)));
+    ASSERT_TRUE(PressButton(GetDlgItem(imports, IDC_BUTTON_OPENFILE)));
     ASSERT_NO_FATAL_FAILURE(ChooseFile(Qvx()));
     EXPECT_TRUE(WaitFor([&] {
-        return ListColumn(GetDlgItem(imports, ids::kInportRows), kCacheText) == std::vector<std::string>{OneLine(kMeetingEdited)};
+        return ListColumn(GetDlgItem(imports, IDC_LIST_INPORTSTACK), kCacheText) == std::vector<std::string>{OneLine(kMeetingEdited)};
     })) << "the export file was not read";
-    ASSERT_TRUE(PressButton(GetDlgItem(imports, ids::kInportAll)));
+    ASSERT_TRUE(PressButton(GetDlgItem(imports, IDC_BUTTON_IMPORTALL)));
     EXPECT_TRUE(WaitForCount(3));
     EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(imports); }));
     // A second meeting note on notepad.

@@ -122,6 +122,37 @@ TEST(WindowProcedure, ExceptionInOnInitDialogStaysInside) {
     EXPECT_EQ(7, dlg.DoModal());
 }
 
+// A handler that sends its own window a message before it hands its own
+// message on: Default() still gets the outer message, not the nested one.
+class CNestedSenderWnd : public CWnd {
+public:
+    LRESULT nestedLength = -1;
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override {
+        if (msg == WM_SETTEXT) {
+            nestedLength = SendMessageW(m_hWnd, WM_GETTEXTLENGTH, 0, 0);
+            return Default();
+        }
+        return CWnd::WindowProc(msg, wp, lp);
+    }
+};
+
+TEST(WindowProcedure, NestedMessageLeavesTheHandlersOwnForDefault) {
+    CNestedSenderWnd wnd;
+    CWnd::CreateArgs args;
+    args.style = WS_POPUP;
+    ASSERT_TRUE(wnd.Create(args));
+    EXPECT_TRUE(SendMessageW(wnd.m_hWnd, WM_SETTEXT, 0, (LPARAM)L"外側"));
+    EXPECT_EQ(0, wnd.nestedLength);  // the nested message went its own way
+    wchar_t buf[16] = {};
+    GetWindowTextW(wnd.m_hWnd, buf, 16);
+    EXPECT_STREQ(L"外側", buf);
+    // Once more, now that the window has a text of its own.
+    EXPECT_TRUE(SendMessageW(wnd.m_hWnd, WM_SETTEXT, 0, (LPARAM)L"二度目"));
+    EXPECT_EQ(2, wnd.nestedLength);
+    GetWindowTextW(wnd.m_hWnd, buf, 16);
+    EXPECT_STREQ(L"二度目", buf);
+}
+
 // The binding: found from the handle while the window lives, gone after.
 TEST(WindowProcedure, ObjectIsFoundFromItsHandleUntilTheWindowGoes) {
     CWnd wnd;

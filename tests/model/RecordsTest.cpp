@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "model/ArrowData.h"
+#include "model/FullRecord.h"
 #include "model/MemletData.h"
 #include "model/PreSetCondData.h"
 #include "model/PropatyData.h"
@@ -119,51 +120,11 @@ TEST(CompanionRecords, Defaults) {
 
 // Every field away from its default, the run-time state of an attached note included.
 static CMemletData AttachedRecord() {
-    CMemletData m;
-    m.m_nTitleFlag = 0;
-    m.m_nProcessFlag = 0;
-    m.m_nFull = 0;
-    m.m_nExtentFlag = 1;
-    m.m_nExFullFlag = 0;
-    m.m_strTitle = "無題 - メモ帳";
-    m.m_strPart = "メモ帳";
-    m.m_strExeName = "NOTEPAD.EXE";
-    m.m_strExePath = "C:\\windows\\notepad.exe";
-    m.m_strExText = "本文";
-    m.m_strExPart = "本";
-    m.m_nExCtlId = 15;
-    m.m_strExClass = "Edit";
-    m.m_tGenDate = 1000;
-    m.m_tAcsDate = 2000;
-    m.m_rectWin = {1, 2, 3, 4};
-    m.m_rectTarget = {5, 6, 7, 8};
+    CMemletData m = FullRecord();
     m.m_hWndTarget = (HWND)0x1234;
     m.m_bAttached = 1;
     m.m_bDirty = 1;
-    m.m_nReadOnly = 1;
-    m.m_nTransparent = 40;
-    m.m_nMouseHideCtl = 1;
-    m.m_nColor = 3;
-    m.m_nPickPos = 2;
-    m.m_nBkColor = 1;
-    m.m_nGraFlg = 0;
-    m.m_nGraPtn = 7;
-    m.m_nBkTransparent = 1;
-    m.m_nTxColor = 2;
-    m.m_logFont.lfHeight = -20;
-    m.m_logFont.lfItalic = 1;
-    strcpy(m.m_logFont.lfFaceName, "Arial");
-    m.m_nFrame = 1;
     m.m_pMemletWin = (CMemletWin*)0x5678;
-    m.m_strText = "一行目\r\n二行目";
-    m.m_reserve.m_nKind = 2;
-    m.m_reserve.m_nWeekMask = 8;
-    m.m_reserve.m_nHour = 9;
-    m.m_reserve.m_nDue = 1;
-    m.m_arrow.m_nArwFlag = 1;
-    m.m_arrow.m_nStartX = 11;
-    m.m_arrow.m_nEndY = -12;
-    m.m_nArLineWidth = 2;
     return m;
 }
 

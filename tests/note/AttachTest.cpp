@@ -3,13 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstring>
 #include <ctime>
 #include <string>
 #include <vector>
 
 #include "framework/App.h"
 #include "framework/TestWindows.h"
+#include "model/FullRecord.h"
 #include "model/MemletData.h"
+#include "note/ArrowWin.h"
 #include "note/NoteFixture.h"
 #include "panel/Hub.h"
 
@@ -109,34 +112,25 @@ TEST_F(AttachTest, StoredRectOpensExactlyThere) {
 }
 
 TEST_F(AttachTest, WindowGetsEveryValue) {
-    CMemletData a = Stored(RECT{150, 120, 390, 200});
+    CMemletData a = FullRecord();
+    a.m_rectWin = {150, 120, 390, 200};
     a.m_strExeName = "DESKTOP";
     a.m_strText = "一行目\r\n二行目";
-    a.m_nReadOnly = 1;
     a.m_nTransparent = 40;
-    a.m_nMouseHideCtl = 1;
     a.m_nColor = 2;
     a.m_nPickPos = 1;
     a.m_nBkColor = 3;
-    a.m_nTxColor = 1;
+    a.m_nBkTransparent = 0;
     a.m_nGraFlg = 1;
     a.m_nGraPtn = 5;
     a.m_logFont.lfHeight = -18;
     a.m_logFont.lfItalic = 1;
-    a.m_logFont.lfWeight = 700;
-    a.m_nFrame = 1;
+    strcpy(a.m_logFont.lfFaceName, "ＭＳ Ｐゴシック");
     a.m_rectTarget = {10, 20, 30, 40};  // a desktop note is not followed: kept
-    a.m_arrow.m_nArwFlag = 1;
     a.m_arrow.m_nStartX = -150;
     a.m_arrow.m_nStartY = -90;
     a.m_arrow.m_nEndX = 12;
     a.m_arrow.m_nEndY = 34;
-    a.m_nArLineWidth = 2;
-    a.m_reserve.m_nKind = 2;
-    a.m_reserve.m_nHour = 9;
-    a.m_reserve.m_nMinute = 30;
-    a.m_reserve.m_nWeekMask = 2;
-    a.m_reserve.m_nDue = 1;
     CMemletWin* win = Attach(a);
     ASSERT_TRUE(win);
     HWND h = win->m_hWnd;
@@ -270,6 +264,111 @@ TEST_F(AttachTest, EndMemletCopiesTheUsersChangesBack) {
     r.m_bDirty = 0;
     r.EndMemlet();
     EXPECT_EQ(0, r.m_bDirty);
+}
+
+// Each look value, changed on the open note as its command leaves it,
+// reaches the record when the note closes; the record held another value.
+TEST_F(AttachTest, EndMemletCopiesEveryLookValueBack) {
+    struct Case {
+        const char* field;
+        void (*change)(CMemletWin& w);
+        bool (*copied)(const CMemletData& r);
+    } cases[] = {
+        {"read-only", [](CMemletWin& w) { w.setReadOnly(0); },
+         [](const CMemletData& r) { return r.m_nReadOnly == 0; }},
+        {"transparency", [](CMemletWin& w) { w.setTransparent(30); },
+         [](const CMemletData& r) { return r.m_nTransparent == 30; }},
+        {"see-through background",
+         [](CMemletWin& w) {
+             w.m_nBkTransparent = 0;
+             w.setTransparent(w.m_nTransparent);
+         },
+         [](const CMemletData& r) { return r.m_nBkTransparent == 0; }},
+        {"fading under the mouse", [](CMemletWin& w) { w.m_nMouseHideCtl = 0; },
+         [](const CMemletData& r) { return r.m_nMouseHideCtl == 0; }},
+        {"pick-bar colour", [](CMemletWin& w) { w.m_nColor = 1; },
+         [](const CMemletData& r) { return r.m_nColor == 1; }},
+        {"pick-bar side", [](CMemletWin& w) { w.m_nPickPos = 3; },
+         [](const CMemletData& r) { return r.m_nPickPos == 3; }},
+        {"background colour",
+         [](CMemletWin& w) {
+             w.m_nBkColor = 4;
+             w.UpdateEditLook();
+         },
+         [](const CMemletData& r) { return r.m_nBkColor == 4; }},
+        {"text colour", [](CMemletWin& w) { w.m_nTxColor = 3; },
+         [](const CMemletData& r) { return r.m_nTxColor == 3; }},
+        {"gradation",
+         [](CMemletWin& w) {
+             w.m_nGraFlg = 1;
+             w.UpdateEditLook();
+         },
+         [](const CMemletData& r) { return r.m_nGraFlg == 1; }},
+        {"gradation pattern",
+         [](CMemletWin& w) {
+             w.m_nGraPtn = 2;
+             w.UpdateEditLook();
+         },
+         [](const CMemletData& r) { return r.m_nGraPtn == 2; }},
+        {"font",
+         [](CMemletWin& w) {
+             LOGFONTA lf = w.getLogFont();
+             lf.lfHeight = -20;
+             lf.lfWeight = 400;
+             lf.lfItalic = 0;
+             strcpy(lf.lfFaceName, "Arial");
+             w.setFont(lf);
+         },
+         [](const CMemletData& r) {
+             const LOGFONTA& lf = r.m_logFont;
+             return lf.lfHeight == -20 && lf.lfWeight == 400 && lf.lfItalic == 0 &&
+                    std::string(lf.lfFaceName) == "Arial";
+         }},
+        {"size frame", [](CMemletWin& w) { w.setFrame(0); },
+         [](const CMemletData& r) { return r.m_nFrame == 0; }},
+        {"leader line off", [](CMemletWin& w) { w.DestroyArrowWin(); },
+         [](const CMemletData& r) { return r.m_arrow.m_nArwFlag == 0; }},
+        // The line's window holds the points while the user drags its ends.
+        {"leader line dragged",
+         [](CMemletWin& w) {
+             if (!w.m_pArrowWin)
+                 return;
+             w.m_pArrowWin->m_arrow.m_nStartX = -40;
+             w.m_pArrowWin->m_arrow.m_nStartY = -60;
+             w.m_pArrowWin->m_arrow.m_nEndX = 77;
+             w.m_pArrowWin->m_arrow.m_nEndY = 88;
+         },
+         [](const CMemletData& r) {
+             const CArrowData& a = r.m_arrow;
+             return a.m_nArwFlag == 1 && a.m_nStartX == -40 && a.m_nStartY == -60 && a.m_nEndX == 77 &&
+                    a.m_nEndY == 88;
+         }},
+        {"leader line width",
+         [](CMemletWin& w) {
+             w.m_nArLineWidth = 3;
+             w.setArrowWidth();
+         },
+         [](const CMemletData& r) { return r.m_nArLineWidth == 3; }},
+        {"reservation",
+         [](CMemletWin& w) {
+             w.m_reserve.m_nKind = 3;
+             w.m_reserve.m_nDue = 0;
+         },
+         [](const CMemletData& r) { return r.m_reserve.m_nKind == 3 && r.m_reserve.m_nDue == 0; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.field);
+        CMemletData r = FullRecord();
+        r.m_rectWin = {300, 300, 500, 360};
+        r.m_rectTarget = kTargetRect;
+        ASSERT_FALSE(c.copied(r));
+        CMemletWin* win = Attach(r);
+        ASSERT_TRUE(win);
+        c.change(*win);
+        r.EndMemlet();
+        ASSERT_EQ(nullptr, r.m_pMemletWin);
+        EXPECT_TRUE(c.copied(r));
+    }
 }
 
 TEST_F(AttachTest, LiveTextOver4000BytesReachesTheRecordCutOnACharacterBoundary) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "SectionFixture.h"
+#include "model/FullRecord.h"
 #include "model/MemletData.h"
 
 static const char* kSection = "MEMLETITEM0";
@@ -171,35 +172,17 @@ TEST(SectionRead, ExeNameIsUpperCased) {
 }
 
 TEST(SectionRead, MissingKeys) {
-    CMemletData seed;
-    seed.m_nTitleFlag = 0;
-    seed.m_nProcessFlag = 0;
-    seed.m_nExtentFlag = 1;
-    seed.m_nFull = 0;
-    seed.m_nExFullFlag = 0;
-    seed.m_strTitle = seed.m_strPart = seed.m_strExeName = seed.m_strExePath = "x";
-    seed.m_strExClass = seed.m_strExText = seed.m_strExPart = "x";
+    CMemletData seed = FullRecord();
     seed.m_nExCtlId = 9;
-    seed.m_rectWin = {1, 2, 3, 4};
-    seed.m_rectTarget = {5, 6, 7, 8};
-    seed.m_nReadOnly = 1;
-    seed.m_nTransparent = 40;
-    seed.m_nMouseHideCtl = 1;
     seed.m_nColor = 4;
-    seed.m_nFrame = 1;
     seed.m_nBkColor = 3;
     seed.m_nTxColor = 2;
-    seed.m_nBkTransparent = 1;
     seed.m_nPickPos = 3;
-    seed.m_nGraFlg = 0;
     seed.m_nGraPtn = 6;
-    seed.m_arrow.m_nArwFlag = 1;
     seed.m_arrow.m_nStartX = 11;
     seed.m_arrow.m_nStartY = 12;
     seed.m_arrow.m_nEndX = 13;
     seed.m_arrow.m_nEndY = 14;
-    seed.m_nArLineWidth = 2;
-    seed.m_strText = "x";
     CMemletData r = ReadInto(seed, "");
     // Flags, look and leader line keep what the record held.
     EXPECT_EQ(r.m_nTitleFlag, 0);

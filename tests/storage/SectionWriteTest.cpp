@@ -7,51 +7,17 @@
 #include <string>
 
 #include "SectionFixture.h"
+#include "model/FullRecord.h"
 #include "model/MemletData.h"
 #include "storage/WriteIniFile.h"
 
 
-// A note with a value in every stored field that no default has.
+// A note with a value in every stored field, as kSampleSection holds it.
 static CMemletData SampleNote() {
-    CMemletData rec;
-    rec.m_nTitleFlag = 0;
+    CMemletData rec = FullRecord();
     rec.m_nProcessFlag = 1;
-    rec.m_nExtentFlag = 1;
-    rec.m_nExFullFlag = 0;
-    rec.m_strTitle = "(無題) - メモ帳";
-    rec.m_nFull = 0;
-    rec.m_strPart = "メモ";
-    rec.m_strExeName = "NOTEPAD.EXE";
-    rec.m_strExePath = "C:\\windows\\system32\\notepad.exe";
-    rec.m_nExCtlId = 15;
-    rec.m_strExClass = "Edit";
-    rec.m_strExText = "表示";
-    rec.m_strExPart = "表";
-    rec.m_tGenDate = LocalTime(2024, 3, 15, 9, 30, 45);
-    rec.m_tAcsDate = LocalTime(2025, 12, 31, 23, 59, 59);
-    rec.m_rectWin = {10, 20, 210, 80};
-    rec.m_rectTarget = {-8, -5, 800, 600};
-    rec.m_nReadOnly = 1;
-    rec.m_nTransparent = 85;
-    rec.m_nMouseHideCtl = 1;
-    rec.m_nColor = 3;
-    rec.m_nFrame = 1;
-    rec.m_nBkColor = 2;
-    rec.m_nTxColor = 1;
-    rec.m_nBkTransparent = 1;
-    rec.m_nPickPos = 2;
-    rec.m_nGraFlg = 0;
-    rec.m_nGraPtn = 7;
-    rec.m_logFont.lfHeight = -16;
-    rec.m_logFont.lfWeight = 700;
-    rec.m_logFont.lfItalic = 255;
-    rec.m_arrow.m_nArwFlag = 1;
+    strcpy(rec.m_logFont.lfFaceName, "ＭＳ Ｐゴシック");
     rec.m_arrow.m_nStartX = -200;
-    rec.m_arrow.m_nStartY = -150;
-    rec.m_arrow.m_nEndX = 30;
-    rec.m_arrow.m_nEndY = 40;
-    rec.m_nArLineWidth = 2;
-    rec.m_strText = "メモ";
     return rec;
 }
 
@@ -186,7 +152,7 @@ TEST(SectionWrite, LongTextIsCutOnACharacterBoundary) {
 }
 
 TEST(SectionWrite, ReadBackGivesEveryStoredField) {
-    CMemletData rec = SampleNote();
+    CMemletData rec = FullRecord();
     std::string text;
     for (int i = 0; i < 2100; i++)
         text += "ノ";  // 4,200 bytes
