@@ -86,28 +86,6 @@ TEST_F(MatchRoadTest, NoteRoadWritesOnlyTheConditionOfItsRecord) {
     }
 }
 
-// The note deleted while its dialog is open: OK writes into no record, not
-// into the one that has taken its place in the list.
-TEST_F(MatchRoadTest, NoteRoadOnANoteDeletedMeanwhileWritesNothing) {
-    OpenScene();
-    if (HasFatalFailure())
-        return;
-    CModalScript script(kMatchCaption, [&](HWND dlg) {
-        NotifyDeleteWindow(NoteOf("A"));
-        Tick();
-        UntickTitleAndOk(dlg);
-    });
-    NotifyMatchCondition(NoteOf("A"));
-    EXPECT_TRUE(script.Ran());
-    EXPECT_TRUE(TakeBoxes().empty());
-    EXPECT_EQ(nullptr, Find("A"));
-    EXPECT_EQ("C", Labels(false));
-    EXPECT_EQ(1, Find("C")->m_nTitleFlag);
-    EXPECT_EQ("C", FileLabels(DataPath()));
-    Tick();
-    EXPECT_EQ(0, StrayNotes());
-}
-
 TEST_F(MatchRoadTest, PanelRoadWritesOnlyTheConditionOfItsRecord) {
     const char* const meanwhile[] = {"nothing", "paste", "target closes", "deleted"};
     for (const char* m : meanwhile) {
