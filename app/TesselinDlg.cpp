@@ -191,8 +191,8 @@ void CTesselinDlg::OnMenuitemshowpanel() {
 void CTesselinDlg::UpdateTrayTip() {
     char buf[512];
     snprintf(buf, sizeof buf, "%s\r\nWindowに貼付け[%s]\r\nDesktopに貼付け[%s]", "コルヴァナ",
-             CHotKeyExCtrl::GetRegHotKeyName(m_ControlDlg.m_nHkPastModifiers, m_ControlDlg.m_nHkPastKey).c_str(),
-             CHotKeyExCtrl::GetRegHotKeyName(m_ControlDlg.m_nHkPastDtModifiers, m_ControlDlg.m_nHkPastDtKey)
+             CHotKeyExCtrl::GetRegHotKeyName(m_ControlDlg.HkPastModifiers(), m_ControlDlg.HkPastKey()).c_str(),
+             CHotKeyExCtrl::GetRegHotKeyName(m_ControlDlg.HkPastDtModifiers(), m_ControlDlg.HkPastDtKey())
                  .c_str());
     // Cut on a character, so that an unchanged tip compares equal.
     std::string tip = MbCut(buf, kMaxTip);

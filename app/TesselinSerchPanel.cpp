@@ -4,17 +4,6 @@
 #include "platform/WindowRects.h"
 #include "res/resource.h"
 
-namespace {
-
-// Nobody hears of the list's refills any more.
-void ClearRefreshListener(CControlDlg& panel) {
-    panel.m_bRefreshListener = 0;
-    panel.m_nRefreshMessage = 0;
-    panel.m_hWndRefreshListener = nullptr;
-}
-
-}  // namespace
-
 void CTesselinDlg::CreateSerchPanel() {
     if (!m_SerchDlg.Create(m_hWnd))
         return;
@@ -33,14 +22,14 @@ void CTesselinDlg::OnCheckSerchPanel() {
         return;
     }
     m_SerchDlg.ShowWindow(SW_HIDE);
-    ClearRefreshListener(m_ControlDlg);
+    m_ControlDlg.ClearRefreshListener();
 }
 
 void CTesselinDlg::UncheckSerchPanel() {
     m_nSerchCheck = 0;
     if (m_hWnd)
         ::CheckDlgButton(m_hWnd, IDC_CHECK_SERCHPANEL, BST_UNCHECKED);
-    ClearRefreshListener(m_ControlDlg);
+    m_ControlDlg.ClearRefreshListener();
 }
 
 void CTesselinDlg::PlaceSerchPanel() {

@@ -13,6 +13,7 @@
 #include "framework/Text.h"
 #include "framework/Trace.h"
 #include "panel/ControlDlg.h"
+#include "panel/ControlDlgTestAccess.h"
 #include "storage/MemletDataStore.h"
 
 static int ReportBox(const std::string& text, UINT) {
@@ -117,8 +118,8 @@ int main() {
         double seconds = 0;
         {
             CControlDlg writer;
-            writer.m_strDataPath = dir + "\\CorvanaData.ini";
-            writer.m_MemletList = RealisticNotes(n);
+            Fields(writer).m_strDataPath = dir + "\\CorvanaData.ini";
+            Fields(writer).m_MemletList = RealisticNotes(n);
             if (!Save(writer, &seconds)) {
                 fprintf(stderr, "%8d: writing the file failed\n", n);
                 failures++;
@@ -139,12 +140,12 @@ int main() {
         g_pMemletDataStore = store;
 
         CControlDlg panel;
-        panel.m_strDataPath = store->m_strDataPath;
+        Fields(panel).m_strDataPath = store->m_strDataPath;
         panel.TakeLoadedData();
         g_pMemletDataStore = nullptr;
         delete store;
-        if ((int)panel.m_MemletList.size() != n) {
-            fprintf(stderr, "%8d: loaded %d notes\n", n, (int)panel.m_MemletList.size());
+        if ((int)Fields(panel).m_MemletList.size() != n) {
+            fprintf(stderr, "%8d: loaded %d notes\n", n, (int)Fields(panel).m_MemletList.size());
             failures++;
         }
         double save = MedianSave(panel, failures);

@@ -22,6 +22,7 @@
 #include "framework/Trace.h"
 #include "model/CandidateWindow.h"
 #include "panel/ControlDlg.h"
+#include "panel/ControlDlgTestAccess.h"
 
 namespace {
 
@@ -243,15 +244,17 @@ struct TickTimes {
 
 // The tracking tick's work on the given notes.
 TickTimes Tick(CControlDlg& panel, std::vector<CMemletData>& notes) {
-    std::swap(panel.m_MemletList, notes);
+    std::vector<CMemletData>& list = Fields(panel).m_MemletList;
+    std::vector<CWinInf>& windows = Fields(panel).m_WinInfList;
+    std::swap(list, notes);
     TickTimes t;
     double t0 = Now();
     panel.UpdateWindowList();
     double t1 = Now();
-    for (size_t i = 0; i < panel.m_MemletList.size(); i++)
-        panel.m_MemletList[i].FindMatch(panel.m_WinInfList);
+    for (size_t i = 0; i < list.size(); i++)
+        list[i].FindMatch(windows);
     double t2 = Now();
-    std::swap(panel.m_MemletList, notes);
+    std::swap(list, notes);
     t.list = t1 - t0;
     t.match = t2 - t1;
     return t;
@@ -326,7 +329,7 @@ int main(int argc, char** argv) {
                 ratio[s].push_back((t.list + t.match) / base.back());
                 list[s].push_back(t.list);
                 match[s].push_back(t.match);
-                tickListed = (int)panel.m_WinInfList.size() - 1;  // not the desktop entry
+                tickListed = (int)Fields(panel).m_WinInfList.size() - 1;  // not the desktop entry
             }
         }
         if (listed != tickListed || listed < windows) {

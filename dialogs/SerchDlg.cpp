@@ -88,11 +88,8 @@ void CSerchDlg::OnButtonSearch() {
     Search();
     UpdateResultLabel();
     SelectCurrent();
-    if (m_pControlDlg) {
-        m_pControlDlg->m_bRefreshListener = 1;
-        m_pControlDlg->m_nRefreshMessage = WM_SERCH_UPDATE;
-        m_pControlDlg->m_hWndRefreshListener = m_hWnd;
-    }
+    if (m_pControlDlg)
+        m_pControlDlg->SetRefreshListener(m_hWnd, WM_SERCH_UPDATE);
 }
 
 bool CSerchDlg::IsMatch(CMemletData& data, int64_t now) const {

@@ -123,23 +123,52 @@ void CControlDlg::SetupButtons() {
 }
 
 bool CControlDlg::OnCommand(int id, int code, HWND ctl) {
-    if (code == BN_CLICKED && OnPanelCommand(id))
+    if (code != BN_CLICKED)
+        return CDialog::OnCommand(id, code, ctl);
+    switch (id) {
+    case IDC_BUTTON_DELETE:
+        OnButtonDelete();
         return true;
-    if (id == IDC_BUTTON_PROPATY && code == BN_CLICKED) {
-        OnButtonPropaty();
+    case IDC_BUTTON_DELETEALL:
+        OnButtonDeleteAll();
         return true;
-    }
-    if (id == IDC_BUTTON_INITIALMEMLET && code == BN_CLICKED) {
-        OnButtonInitialMemlet();
+    case IDC_BUTTON_EXPORTSTACK:
+        OnButtonExportStack();
         return true;
-    }
-    if (id == IDC_BUTTON_MATCHCONDITION && code == BN_CLICKED) {
+    case IDC_BUTTON_PENDINGLIST:
+        OnButtonPendingList();
+        return true;
+    case IDC_BUTTON_REPASTE:
+        OnButtonRepaste();
+        return true;
+    case IDC_BUTTON_WINDOWCENTER:
+        OnButtonWindowCenter();
+        return true;
+    case IDC_BUTTON_MONITORCENTER:
+        OnButtonMonitorCenter();
+        return true;
+    case IDC_BUTTON_EDITTEXT:
+        OnButtonEditText();
+        return true;
+    case IDC_BUTTON_MATCHCONDITION:
         OnButtonMatchCondition();
         return true;
-    }
-    if (id == IDC_BUTTON_PRESET && code == BN_CLICKED) {
+    case IDC_RADIO_TITLE:
+    case IDC_RADIO_TEXT:
+        OnRadioTitle();
+        return true;
+    case IDC_BUTTON_PROPATY:
+        OnButtonPropaty();
+        return true;
+    case IDC_BUTTON_INITIALMEMLET:
+        OnButtonInitialMemlet();
+        return true;
+    case IDC_BUTTON_PRESET:
         OnButtonPreSet();
         return true;
+    case IDC_BUTTON_TELOP:
+    case IDC_BUTTON_TELOPCANCEL:
+        return true;  // hidden, and nothing to do
     }
     return CDialog::OnCommand(id, code, ctl);
 }

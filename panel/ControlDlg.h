@@ -32,43 +32,33 @@ public:
     void SetPreSetFilePath(const std::string& path);
     void SetPropatyFilePath(const std::string& path);
     void SetDataFilePath(const std::string& path);
-
-    // Refills the list view and the count from the note list.
-    void UpdateList();
+    // The main window's: the tray's pastes, the extension utility's test
+    // and record, the tray tip's hot keys, the save at the end.
+    static int IsPasteTarget(HWND hwnd);
+    void PasteToDesktop(int atCursor);
+    void SelectWindowAndPaste();
+    void PasteFromCopyData(const COPYDATASTRUCT* cds);
+    unsigned HkPastModifiers() const { return m_nHkPastModifiers; }
+    unsigned HkPastKey() const { return m_nHkPastKey; }
+    unsigned HkPastDtModifiers() const { return m_nHkPastDtModifiers; }
+    unsigned HkPastDtKey() const { return m_nHkPastDtKey; }
     // Detaches every note and writes the data and pending-list files; 0 when
     // either could not be written. Nothing before the data path is set.
     int SaveAll();
     bool DestroyWindow() override;
 
-    // The candidate windows, rebuilt on every tracking tick: the desktop
-    // entry first, then the windows that may take a note, in Z order.
-    void UpdateWindowList();
-    void AddDesktopWinInf();
-    void AddWinInf(HWND hwnd);
-    static BOOL CALLBACK EnumWindowsProc(HWND hwnd, LPARAM panel) noexcept;
-
-    // Pasting a new note; none of these opens the note window, the next
-    // tracking tick does.
-    static int IsPasteTarget(HWND hwnd);
-    void PasteToWindow(HWND hwnd);
-    void PasteToDesktop(int atCursor);
-    void PasteToWinInf(CWinInf winInf);
-    void PasteFromCopyData(const COPYDATASTRUCT* cds);
-    void ApplyPreSetCond(HWND hwnd, CMemletData& data);
-    int FindPreSetCond(std::string exeName, CPreSetCondData& out);
-
-    // Saving the data file.
-    void SaveOnChange();
-    int writeIniFile();
-    int __writeIniFile();
-    int writeIniItem(int index);
-    void TakeLoadedData();
-
-    // Property and preset files.
-    void PropatyReadFile();
-    int PropatyWriteFile();
-    void PreSetReadFile();
-    int PreSetWriteFile();
+    // The search panel's: a window that hears of every refill of the list,
+    // posted this message; the main window clears it when the panel hides.
+    void SetRefreshListener(HWND hwnd, UINT message) {
+        m_bRefreshListener = 1;
+        m_nRefreshMessage = message;
+        m_hWndRefreshListener = hwnd;
+    }
+    void ClearRefreshListener() {
+        m_bRefreshListener = 0;
+        m_nRefreshMessage = 0;
+        m_hWndRefreshListener = nullptr;
+    }
 
     // Requests that reach the panel through the hub. A note's request acts
     // on that note's record: the first attached one whose window is the
@@ -81,9 +71,6 @@ public:
     void notifyMoveDesktop(CMemletWin* win);
     void notifyMove(CMemletWin* win);
     void notifyMatchCondition(CMemletWin* win);
-    // The selected note's match condition (button 1019), the presets (1032).
-    void OnButtonMatchCondition();
-    void OnButtonPreSet();
     void notifyCopyToExportStack(CMemletWin* win);
     void notifyMovePendingList(CMemletWin* win);
     void InsertMemlet(CMemletData data);
@@ -92,14 +79,59 @@ public:
     // Selects row i, scrolls it wholly into view and shows it; nothing for
     // a row out of range.
     void SelectItem(int row);
+    std::vector<CMemletData>* GetDataList();
+    std::vector<CWinInf> CopyWindowList() const { return m_WinInfList; }
+    // The settings the notes and the caches read.
+    int VolumeSerial() const { return m_nVolumeSerial; }  // text key of the data and pending-list files
+    int SaveTiming() const { return m_nSaveTiming; }  // 1: save after every change of the list
+    int SaveFormat() const { return m_nSaveFormat; }
+    int PosInterval() const { return m_nPosInterval; }  // follow-timer period of a note, ms
+
+    // The panel's own steps, each also reached by the tests on its own.
+    // Refills the list view and the count from the note list.
+    void UpdateList();
     // Shows row i's note below the list and sets the buttons that act on
     // it; a row out of range clears the text and disables them.
     void ShowItem(int row);
-    std::vector<CMemletData>* GetDataList();
-    std::vector<CWinInf> CopyWindowList() const { return m_WinInfList; }
+    // The candidate windows, rebuilt on every tracking tick: the desktop
+    // entry first, then the windows that may take a note, in Z order.
+    void UpdateWindowList();
+    void AddDesktopWinInf();
+    void AddWinInf(HWND hwnd);
+    static BOOL CALLBACK EnumWindowsProc(HWND hwnd, LPARAM panel) noexcept;
+    // Pasting a new note; none of these opens the note window, the next
+    // tracking tick does.
+    void PasteToWindow(HWND hwnd);
+    void PasteToWinInf(CWinInf winInf);
+    void ApplyPreSetCond(HWND hwnd, CMemletData& data);
+    int FindPreSetCond(std::string exeName, CPreSetCondData& out);
+    // Saving the data file.
+    void SaveOnChange();
+    int writeIniFile();
+    int __writeIniFile();
+    int writeIniItem(int index);
+    void TakeLoadedData();
+    // Property and preset files.
+    void PropatyReadFile();
+    int PropatyWriteFile();
+    void PreSetReadFile();
+    int PreSetWriteFile();
 
-    // The panel's buttons on the selected row, and the tray's choice of a
-    // window to paste a new note on.
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
+
+protected:
+    bool OnInitDialog() override;
+    void DoDataExchange(CDataExchange& dx) override;
+    // Every button and radio of the panel: one switch to its handler.
+    bool OnCommand(int id, int code, HWND ctl) override;
+    void OnTimer(UINT_PTR id) override;
+    bool OnNotify(NMHDR* nm, LRESULT& result) override;
+    HBRUSH OnCtlColor(HDC dc, HWND ctl, UINT ctlType) override;
+    // Enter and Esc on the panel do not end the main window.
+    void OnOK() override {}
+    void OnCancel() override {}
+
+    // The buttons on the selected row.
     void OnButtonDelete();
     void OnButtonDeleteAll();
     void OnButtonExportStack();
@@ -108,14 +140,18 @@ public:
     void OnButtonWindowCenter();
     void OnButtonMonitorCenter();
     void OnButtonEditText();
+    void OnButtonMatchCondition();
     void OnRadioTitle();
     void OnClickListData(NMHDR* nm, LRESULT& result);
-    void SelectWindowAndPaste();
-    // The settings buttons: properties (1018) and initial values (1031).
+    // The settings buttons: properties, initial values, presets.
     void OnButtonPropaty();
     void OnButtonInitialMemlet();
+    void OnButtonPreSet();
 
-    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
+private:
+    // Tests set up scenes no program method makes through this, and read
+    // what no method shows; it is defined beside them.
+    friend struct CControlDlgTestAccess;
 
     CListCtrl m_ListCtrl;
     std::string m_strDataPath;
@@ -128,22 +164,21 @@ public:
     bool m_bSavingAll = false;  // SaveAll is closing the notes: no refill for each
     HBRUSH m_brGrey;
     HBRUSH m_brPale;
-    int m_nVolumeSerial = 0;  // text key of the data and pending-list files
+    int m_nVolumeSerial = 0;
     // One press of a paste hot key pastes one note: busy from the press
     // until the key has been seen up for a number of ticks in a row.
     int m_bPastBusy = 0;
     int m_nPastReleaseCount = 0;
     int m_bPastDtBusy = 0;
     int m_nPastDtReleaseCount = 0;
-    int m_nSaveTiming = 0;  // 1: save after every change of the list
+    int m_nSaveTiming = 0;
     int m_nSaveFormat = 0;
     CWriteIniFile m_WriteIniFile;
     CMemletData m_MemletTemplate;  // initial values of new notes
     unsigned m_nHkPastModifiers = 8, m_nHkPastKey = 83;      // Win + S
     unsigned m_nHkPastDtModifiers = 8, m_nHkPastDtKey = 86;  // Win + V
-    int m_nPosInterval = 50;  // follow-timer period of a note, ms
+    int m_nPosInterval = 50;
     std::vector<CPreSetCondData> m_PreSetList;
-    // A window that hears of every refill of the list (the search panel).
     int m_bRefreshListener = 0;
     UINT m_nRefreshMessage = 0;
     HWND m_hWndRefreshListener = nullptr;
@@ -151,21 +186,9 @@ public:
     CMFCButton m_btnTelopCancel, m_btnTelop, m_btnInitialMemlet, m_btnPreSet, m_btnPropaty, m_btnEditText,
         m_btnMatchCondition, m_btnRepaste, m_btnExportStack, m_btnPendingList, m_btnWindowCenter,
         m_btnMonitorCenter, m_btnDelete, m_btnDeleteAll;
-
-protected:
-    bool OnInitDialog() override;
-    void DoDataExchange(CDataExchange& dx) override;
-    bool OnCommand(int id, int code, HWND ctl) override;
-    void OnTimer(UINT_PTR id) override;
-    bool OnNotify(NMHDR* nm, LRESULT& result) override;
-    HBRUSH OnCtlColor(HDC dc, HWND ctl, UINT ctlType) override;
-    // Enter and Esc on the panel do not end the main window.
-    void OnOK() override {}
-    void OnCancel() override {}
-
-private:
     HFONT m_hMenuFont = nullptr;  // the buttons' font
     CProcessNames m_ProcessNames;  // asked once a tick
+
     void SetupButtons();
     void RegisterHotKeys();
     // Unregistered, then registered anew; false (traced) when it failed.
@@ -183,9 +206,6 @@ private:
     int FindSerial(uint64_t serial) const;
     // Erases record i; it and every record behind it are marked changed.
     void RemoveAt(int i);
-    // A button's click to its command; false for an id that is no button
-    // of the panel's.
-    bool OnPanelCommand(int id);
     // The list's selection mark, or -1 after the command's own box when no
     // row is selected.
     int SelectionMark(const char* noRowText);
@@ -218,4 +238,34 @@ private:
     };
     std::vector<uint64_t> m_HeldSerials;
     bool IsHeld(uint64_t serial) const;
+
+    // A record may vanish or move during any nested loop (a box, a dialog,
+    // a failed save): after one, a command finds its record again by the
+    // serial it took before and acts only when it is still there.
+    // work(i, record) runs on the record of serial where the list holds it
+    // now; nothing runs when it is gone. True when work ran.
+    template <class Work>
+    bool WithRecord(uint64_t serial, Work&& work);
+    // Record i held and its note closed, then WithRecord on it: the
+    // closing may ask the user, and until work is done the tracking tick
+    // does not open the note again.
+    template <class Work>
+    bool WithClosedRecord(int i, Work&& work);
 };
+
+template <class Work>
+bool CControlDlg::WithRecord(uint64_t serial, Work&& work) {
+    int i = FindSerial(serial);
+    if (i < 0)
+        return false;
+    work(i, m_MemletList[i]);
+    return true;
+}
+
+template <class Work>
+bool CControlDlg::WithClosedRecord(int i, Work&& work) {
+    uint64_t serial = m_MemletList[i].m_nSerial;
+    CHold hold(*this, serial);
+    m_MemletList[i].EndMemlet();
+    return WithRecord(serial, work);
+}

@@ -7,44 +7,6 @@
 #include "note/MemletWin.h"
 #include "panel/ControlDlg.h"
 #include "panel/Hub.h"
-#include "res/resource.h"
-
-bool CControlDlg::OnPanelCommand(int id) {
-    switch (id) {
-    case IDC_BUTTON_DELETE:
-        OnButtonDelete();
-        return true;
-    case IDC_BUTTON_DELETEALL:
-        OnButtonDeleteAll();
-        return true;
-    case IDC_BUTTON_EXPORTSTACK:
-        OnButtonExportStack();
-        return true;
-    case IDC_BUTTON_PENDINGLIST:
-        OnButtonPendingList();
-        return true;
-    case IDC_BUTTON_REPASTE:
-        OnButtonRepaste();
-        return true;
-    case IDC_BUTTON_WINDOWCENTER:
-        OnButtonWindowCenter();
-        return true;
-    case IDC_BUTTON_MONITORCENTER:
-        OnButtonMonitorCenter();
-        return true;
-    case IDC_BUTTON_EDITTEXT:
-        OnButtonEditText();
-        return true;
-    case IDC_RADIO_TITLE:
-    case IDC_RADIO_TEXT:
-        OnRadioTitle();
-        return true;
-    case IDC_BUTTON_TELOP:
-    case IDC_BUTTON_TELOPCANCEL:
-        return true;  // hidden, and nothing to do
-    }
-    return false;
-}
 
 int CControlDlg::SelectionMark(const char* noRowText) {
     int mark = m_ListCtrl.GetSelectionMark();
@@ -63,18 +25,17 @@ void CControlDlg::OnButtonDelete() {
     uint64_t serial = chosen ? chosen->m_nSerial : 0;
     if (AppMessageBox("選択したデータを削除しますか？", MB_YESNO) != IDYES)
         return;
-    int i = FindSerial(serial);
-    if (i < 0)
-        return;
-    // The record goes before its window, so that nothing the closing
-    // window sets off finds it.
-    CMemletWin* note = m_MemletList[i].m_pMemletWin;
-    RemoveAt(i);
-    if (note)
-        note->DestroyWindow();
-    UpdateList();
-    ShowItem(-1);
-    SaveOnChange();
+    WithRecord(serial, [this](int i, CMemletData& d) {
+        // The record goes before its window, so that nothing the closing
+        // window sets off finds it.
+        CMemletWin* note = d.m_pMemletWin;
+        RemoveAt(i);
+        if (note)
+            note->DestroyWindow();
+        UpdateList();
+        ShowItem(-1);
+        SaveOnChange();
+    });
 }
 
 void CControlDlg::OnButtonDeleteAll() {

@@ -19,12 +19,11 @@ void CControlDlg::notifyMatchCondition(CMemletWin* win) {
     dlg.m_hWndCheck = win->m_hWnd;
     if (dlg.DoModal() != IDOK)
         return;
-    i = FindSerial(serial);
-    if (i < 0)
-        return;
-    CopyMatchCondition(dlg.GetMemletData(), m_MemletList[i]);
-    UpdateList();
-    SaveOnChange();
+    WithRecord(serial, [&](int, CMemletData& d) {
+        CopyMatchCondition(dlg.GetMemletData(), d);
+        UpdateList();
+        SaveOnChange();
+    });
 }
 
 void CControlDlg::OnButtonMatchCondition() {
@@ -45,11 +44,10 @@ void CControlDlg::OnButtonMatchCondition() {
     dlg.m_bChildSelect = 0;
     if (dlg.DoModal() != IDOK)
         return;
-    int i = FindSerial(serial);
-    if (i < 0)
-        return;
-    CopyMatchCondition(dlg.GetMemletData(), m_MemletList[i]);
-    UpdateList();
-    ShowItem(-1);
-    SaveOnChange();
+    WithRecord(serial, [&](int, CMemletData& d) {
+        CopyMatchCondition(dlg.GetMemletData(), d);
+        UpdateList();
+        ShowItem(-1);
+        SaveOnChange();
+    });
 }

@@ -51,19 +51,14 @@ void CControlDlg::notifyMovePendingList(CMemletWin* win) {
 }
 
 void CControlDlg::MoveToPendingList(int i) {
-    uint64_t serial = m_MemletList[i].m_nSerial;
-    CHold hold(*this, serial);
-    m_MemletList[i].EndMemlet();
-    // A failed save in there asks the user while the list goes on changing.
-    i = FindSerial(serial);
-    if (i < 0)
-        return;
-    CMemletData parked = m_MemletList[i];
-    RemoveAt(i);
-    UpdateList();
-    ShowItem(-1);
-    SaveOnChange();
-    AddPendingList(std::move(parked));
+    WithClosedRecord(i, [this](int i, CMemletData& d) {
+        CMemletData parked = d;
+        RemoveAt(i);
+        UpdateList();
+        ShowItem(-1);
+        SaveOnChange();
+        AddPendingList(std::move(parked));
+    });
 }
 
 void CControlDlg::notifySplit(CMemletWin* win, std::string first, std::string second) {

@@ -36,18 +36,13 @@ void CControlDlg::notifyMoveDesktop(CMemletWin* win) {
     int i = FindCaller(win);
     if (i < 0)
         return;
-    uint64_t serial = m_MemletList[i].m_nSerial;
-    CHold hold(*this, serial);
-    m_MemletList[i].EndMemlet();
-    i = FindSerial(serial);
-    if (i < 0)
-        return;
-    CMemletData& d = m_MemletList[i];
-    Retarget(d, GetDesktopWindow(), "DESKTOP", "DESKTOP", "DESKTOP");
-    // The leader line as a new note has it; no preset on the desktop.
-    d.m_arrow = m_MemletTemplate.m_arrow;
-    UpdateList();
-    SaveOnChange();
+    WithClosedRecord(i, [this](int, CMemletData& d) {
+        Retarget(d, GetDesktopWindow(), "DESKTOP", "DESKTOP", "DESKTOP");
+        // The leader line as a new note has it; no preset on the desktop.
+        d.m_arrow = m_MemletTemplate.m_arrow;
+        UpdateList();
+        SaveOnChange();
+    });
 }
 
 void CControlDlg::notifyMove(CMemletWin* win) {
@@ -66,26 +61,21 @@ void CControlDlg::notifyMove(CMemletWin* win) {
 }
 
 void CControlDlg::MoveToWindow(uint64_t serial, const CWinInf& chosen) {
-    int i = FindSerial(serial);
-    if (i < 0)
-        return;
-    CHold hold(*this, serial);
-    m_MemletList[i].EndMemlet();
-    i = FindSerial(serial);
-    if (i < 0)
-        return;
-    CMemletData moved = m_MemletList[i];
-    Retarget(moved, chosen.m_hWnd, chosen.m_strTitle, chosen.m_strProcessName, chosen.m_strPath);
-    moved.m_strExClass = m_MemletTemplate.m_strExClass;
-    ApplyPreSetCond(chosen.m_hWnd, moved);  // asks the window's children
-    moved.m_arrow = m_MemletTemplate.m_arrow;
-    moved.m_arrow.m_nArwFlag = 0;
-    i = FindSerial(serial);
-    if (i < 0)
-        return;
-    m_MemletList[i] = moved;
-    UpdateList();
-    SaveOnChange();
+    WithRecord(serial, [&](int i, CMemletData&) {
+        WithClosedRecord(i, [&](int, CMemletData& d) {
+            CMemletData moved = d;
+            Retarget(moved, chosen.m_hWnd, chosen.m_strTitle, chosen.m_strProcessName, chosen.m_strPath);
+            moved.m_strExClass = m_MemletTemplate.m_strExClass;
+            ApplyPreSetCond(chosen.m_hWnd, moved);  // asks the window's children
+            moved.m_arrow = m_MemletTemplate.m_arrow;
+            moved.m_arrow.m_nArwFlag = 0;
+            WithRecord(serial, [&](int, CMemletData& now) {
+                now = moved;
+                UpdateList();
+                SaveOnChange();
+            });
+        });
+    });
 }
 
 int CControlDlg::RepasteMemlet(CMemletData data) {

@@ -16,7 +16,7 @@ void SetExportStackDlg(CExportStackDlg* p) { g_pExportStackDlg = p; }
 void SetPendingDlg(CPendingDlg* p) { g_pPendingDlg = p; }
 void SetTesselinDlg(CTesselinDlg* p) { g_pTesselinDlg = p; }
 
-int GetVolumeSerial() { return g_pControlDlg ? g_pControlDlg->m_nVolumeSerial : 0; }
-int GetSaveTiming() { return g_pControlDlg ? g_pControlDlg->m_nSaveTiming : 0; }
-int GetSaveFormat() { return g_pControlDlg ? g_pControlDlg->m_nSaveFormat : 0; }
-int GetPosInterval() { return g_pControlDlg ? g_pControlDlg->m_nPosInterval : 0; }
+int GetVolumeSerial() { return g_pControlDlg ? g_pControlDlg->VolumeSerial() : 0; }
+int GetSaveTiming() { return g_pControlDlg ? g_pControlDlg->SaveTiming() : 0; }
+int GetSaveFormat() { return g_pControlDlg ? g_pControlDlg->SaveFormat() : 0; }
+int GetPosInterval() { return g_pControlDlg ? g_pControlDlg->PosInterval() : 0; }

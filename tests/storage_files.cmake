@@ -8,4 +8,5 @@ corvana_test(storage_file_tests
 # Saves over and over until the kill test ends it.
 add_executable(storage_save_loop storage/SaveLoopMain.cpp)
 target_link_libraries(storage_save_loop PRIVATE corvana)
+target_include_directories(storage_save_loop PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 add_dependencies(storage_file_tests storage_save_loop)

@@ -11,6 +11,7 @@
 #include "dialogs/InportStackDlg.h"
 #include "dialogs/PendingDlg.h"
 #include "framework/FileDialog.h"
+#include "panel/ControlDlgTestAccess.h"
 #include "panel/PanelFixture.h"
 
 // Fixture files of the test's resources, byte for byte.
@@ -49,7 +50,7 @@ protected:
     static std::vector<std::string> Rows(const CListCtrl& list);
     static void Select(CListCtrl& list, int row);
     static std::string Texts(const std::vector<CMemletData>& list);
-    std::string PanelTexts() const { return Texts(m_panel.m_MemletList); }
+    std::string PanelTexts() const { return Texts(Fields(m_panel).m_MemletList); }
     void Press(CDialog& dlg, int id);
 
     std::string PendingPath() const { return m_folder.File("BriscoPendingList.ini"); }

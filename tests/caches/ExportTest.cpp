@@ -7,6 +7,7 @@
 #include "framework/TestWindows.h"
 #include "framework/Text.h"
 #include "note/MemletWin.h"
+#include "panel/ControlDlgTestAccess.h"
 #include "panel/Hub.h"
 #include "res/resource.h"
 #include "storage/StorageTestFiles.h"
@@ -20,8 +21,8 @@ const char kSelect[] = "データを選択してください";
 // Both records, written while the program saves its own files transformed:
 // the export is plain all the same, every key, every record, in cache order.
 TEST_F(CachesTest, ExportWritesEveryRecordPlainWhateverTheSaveFormat) {
-    m_panel.m_nSaveFormat = 1;
-    m_panel.m_nVolumeSerial = kTestVolumeKey;
+    Fields(m_panel).m_nSaveFormat = 1;
+    Fields(m_panel).m_nVolumeSerial = kTestVolumeKey;
     for (const CMemletData& d : TwoRecords())
         AddExportStack(d);
     EXPECT_EQ((std::vector<std::string>{"NOTEPAD.EXE|報告書.txt - メモ帳|会議は１５時から 資料を持参",
@@ -112,11 +113,11 @@ TEST_F(CachesTest, GetAllAppendsDetachedCopiesInPanelOrder) {
         InsertMemlet(d);
     }
     Tick();  // both open on their window
-    ASSERT_EQ(1, m_panel.m_MemletList[0].m_bAttached);
+    ASSERT_EQ(1, Fields(m_panel).m_MemletList[0].m_bAttached);
     // The user moves an open note: the copy takes the window's place.
-    ::SetWindowPos(m_panel.m_MemletList[0].m_pMemletWin->m_hWnd, nullptr, 340, 230, 0, 0,
+    ::SetWindowPos(Fields(m_panel).m_MemletList[0].m_pMemletWin->m_hWnd, nullptr, 340, 230, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    RECT live = WindowRect(m_panel.m_MemletList[0].m_pMemletWin->m_hWnd);
+    RECT live = WindowRect(Fields(m_panel).m_MemletList[0].m_pMemletWin->m_hWnd);
     Press(m_export, IDC_BUTTON_GETALL);
     Press(m_export, IDC_BUTTON_GETALL);
     EXPECT_EQ("新しい 古い 新しい 古い", Texts(m_export.m_MemletList));
@@ -125,7 +126,7 @@ TEST_F(CachesTest, GetAllAppendsDetachedCopiesInPanelOrder) {
         EXPECT_EQ(0, d.m_bAttached);
     }
     EXPECT_EQ(live, m_export.m_MemletList[0].m_rectWin);
-    EXPECT_EQ(1, m_panel.m_MemletList[0].m_bAttached);  // the notes stay open
+    EXPECT_EQ(1, Fields(m_panel).m_MemletList[0].m_bAttached);  // the notes stay open
     Targets().Close(w);
     Tick();  // the notes close
     EXPECT_EQ("新しい 古い 新しい 古い", Texts(m_export.m_MemletList));
@@ -140,14 +141,14 @@ TEST_F(CachesTest, ANotesExportReachesTheCache) {
     d.m_rectWin = {320, 220, 520, 280};
     InsertMemlet(d);
     Tick();
-    ASSERT_EQ(1, m_panel.m_MemletList[0].m_bAttached);
-    CMemletWin* note = m_panel.m_MemletList[0].m_pMemletWin;
+    ASSERT_EQ(1, Fields(m_panel).m_MemletList[0].m_bAttached);
+    CMemletWin* note = Fields(m_panel).m_MemletList[0].m_pMemletWin;
     NotifyCopyToExportStack(note);
     NotifyCopyToExportStack(note);
     EXPECT_EQ("メニューから メニューから", Texts(m_export.m_MemletList));
     EXPECT_EQ(nullptr, m_export.m_MemletList[0].m_pMemletWin);
     EXPECT_EQ(2u, Rows(m_export.m_ListCtrl).size());
-    EXPECT_EQ(1, m_panel.m_MemletList[0].m_bAttached);
+    EXPECT_EQ(1, Fields(m_panel).m_MemletList[0].m_bAttached);
 }
 
 TEST_F(CachesTest, GetAllWithoutNotesAddsNothing) {

@@ -10,6 +10,7 @@
 #include "framework/ModalScript.h"
 #include "framework/TestWindows.h"
 #include "note/MemletWin.h"
+#include "panel/ControlDlgTestAccess.h"
 #include "panel/Hub.h"
 #include "platform/VersionString.h"
 #include "res/resource.h"
@@ -195,10 +196,10 @@ TEST_F(CachesTest, HostileValuesAreImportedAndOpened) {
     m_import.ShowWindow(SW_SHOW);
     Press(m_import, IDC_BUTTON_IMPORTALL);
     EXPECT_FALSE(m_import.IsWindowVisible());
-    ASSERT_EQ(std::size(sections), m_panel.m_MemletList.size());
+    ASSERT_EQ(std::size(sections), Fields(m_panel).m_MemletList.size());
     Tick();
     int open = 0;
-    for (const CMemletData& d : m_panel.m_MemletList)
+    for (const CMemletData& d : Fields(m_panel).m_MemletList)
         if (d.m_bAttached && d.m_pMemletWin && ::IsWindow(d.m_pMemletWin->m_hWnd))
             open++;
     EXPECT_EQ((int)std::size(sections), open);
@@ -274,7 +275,7 @@ TEST_F(CachesTest, ImportReplace) {
     }
     EXPECT_EQ("二", PanelTexts());
     EXPECT_EQ("一", Texts(m_import.m_MemletList));
-    EXPECT_EQ("貼り替え先", m_panel.m_MemletList[0].m_strTitle);
+    EXPECT_EQ("貼り替え先", Fields(m_panel).m_MemletList[0].m_strTitle);
     EXPECT_TRUE(Boxes().empty());
 }
 

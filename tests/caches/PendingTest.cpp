@@ -6,6 +6,7 @@
 #include "framework/ModalScript.h"
 #include "framework/TestWindows.h"
 #include "note/MemletWin.h"
+#include "panel/ControlDlgTestAccess.h"
 #include "panel/Hub.h"
 #include "res/resource.h"
 #include "storage/IniSection.h"
@@ -39,18 +40,18 @@ protected:
         d.m_rectWin = {320, 220, 520, 280};
         InsertMemlet(d);
         Tick();
-        return m_panel.m_MemletList[0].m_bAttached ? m_panel.m_MemletList[0].m_pMemletWin : nullptr;
+        return Fields(m_panel).m_MemletList[0].m_bAttached ? Fields(m_panel).m_MemletList[0].m_pMemletWin : nullptr;
     }
 };
 
 // Parked A, B, C stand C, B, A; written whole, transformed with the panel's
 // key, C first; at timing 1 on each change, at timing 0 only by a save of all.
 TEST_F(PendingTest, TheFileAfterParkingThree) {
-    m_panel.m_nSaveFormat = 1;
-    m_panel.m_nVolumeSerial = kTestVolumeKey;
+    Fields(m_panel).m_nSaveFormat = 1;
+    Fields(m_panel).m_nVolumeSerial = kTestVolumeKey;
     for (int timing : {0, 1}) {
         SCOPED_TRACE(timing);
-        m_panel.m_nSaveTiming = timing;
+        Fields(m_panel).m_nSaveTiming = timing;
         m_pending.m_PendingList.clear();
         DeleteFileA(PendingPath().c_str());
         Park("ABC");
@@ -133,7 +134,7 @@ TEST_F(PendingTest, AFailedWriteIsReported) {
     Park("B");
     EXPECT_EQ(0, m_panel.SaveAll());
     EXPECT_EQ(std::vector<std::string>{kSaveError}, Boxes());
-    m_panel.m_nSaveTiming = 1;
+    Fields(m_panel).m_nSaveTiming = 1;
     Park("C");
     EXPECT_EQ(std::vector<std::string>{kSaveError}, Boxes());
     CloseHandle(hold);
@@ -146,7 +147,7 @@ TEST_F(PendingTest, AFailedWriteIsReported) {
 // data file's and then the pending list's, each naming its own file.
 TEST_F(PendingTest, BothFilesUnwritableGiveTwoBoxesThatTellWhich) {
     Park("A");
-    m_panel.m_MemletList = {NoteFor("どこにもない窓")};
+    Fields(m_panel).m_MemletList = {NoteFor("どこにもない窓")};
     ASSERT_EQ(1, m_panel.SaveAll());
     HANDLE holds[] = {CreateFileA(DataPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr),
                       CreateFileA(PendingPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)};
@@ -242,7 +243,7 @@ TEST_F(PendingTest, ReplaceActsOnTheRecordChosen) {
     HWND w = Target("貼り替え先", 100, 100, 600, 400);
     CMemletWin* note = OpenNote("貼り替え先", "途中で保留");
     ASSERT_NE(nullptr, note);
-    m_panel.m_nSaveTiming = 1;
+    Fields(m_panel).m_nSaveTiming = 1;
     Park("AB");
     Select(m_pending.m_ListCtrl, 1);  // A
     {
@@ -261,8 +262,8 @@ TEST_F(PendingTest, ReplaceActsOnTheRecordChosen) {
     }
     EXPECT_EQ("途中で保留 保留B", Texts(m_pending.m_PendingList));
     EXPECT_EQ("途中で保留 保留B", Stored());
-    ASSERT_EQ(1u, m_panel.m_MemletList.size());
-    const CMemletData& pasted = m_panel.m_MemletList[0];
+    ASSERT_EQ(1u, Fields(m_panel).m_MemletList.size());
+    const CMemletData& pasted = Fields(m_panel).m_MemletList[0];
     EXPECT_EQ("保留A", pasted.m_strText);
     EXPECT_EQ("貼り替え先", pasted.m_strTitle);
     EXPECT_EQ(kTargetsExeName, pasted.m_strExeName);

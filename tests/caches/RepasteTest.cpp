@@ -5,6 +5,7 @@
 #include <climits>
 
 #include "caches/CachesFixture.h"
+#include "panel/ControlDlgTestAccess.h"
 #include "panel/Hub.h"
 #include "storage/MemletDataStore.h"
 #include "storage/StorageTestFiles.h"
@@ -32,8 +33,8 @@ CMemletData Parked() {
 
 TEST_F(CachesTest, RepasteToWinInfTakesTheWindowAndTheTemplate) {
     HWND w = Target("行き先", 100, 100, 600, 400);
-    m_panel.m_nSaveTiming = 1;
-    CMemletData& tpl = m_panel.m_MemletTemplate;
+    Fields(m_panel).m_nSaveTiming = 1;
+    CMemletData& tpl = Fields(m_panel).m_MemletTemplate;
     tpl.m_nTitleFlag = 1;
     tpl.m_nProcessFlag = 1;
     tpl.m_nFull = 1;
@@ -56,8 +57,8 @@ TEST_F(CachesTest, RepasteToWinInfTakesTheWindowAndTheTemplate) {
     parked.m_reserve.m_nMonth = 1;
     parked.m_reserve.m_nDay = 1;
     RepasteToWinInf(WinInfOf(w, "行き先"), parked);
-    ASSERT_EQ(2u, m_panel.m_MemletList.size());
-    const CMemletData& d = m_panel.m_MemletList[0];
+    ASSERT_EQ(2u, Fields(m_panel).m_MemletList.size());
+    const CMemletData& d = Fields(m_panel).m_MemletList[0];
     EXPECT_EQ(parked.m_strText, d.m_strText);
     EXPECT_EQ(nullptr, d.m_hWndTarget);
     EXPECT_EQ(RECT({300, 270, 500, 330}), d.m_rectWin);
@@ -92,8 +93,8 @@ TEST_F(CachesTest, RepasteToAWindowGoneKeepsTheRecord) {
     Targets().Close(w);
     CMemletData parked = Parked();
     RepasteToWinInf(WinInfOf(w, "消える窓"), parked);
-    ASSERT_EQ(1u, m_panel.m_MemletList.size());
-    const CMemletData& d = m_panel.m_MemletList[0];
+    ASSERT_EQ(1u, Fields(m_panel).m_MemletList.size());
+    const CMemletData& d = Fields(m_panel).m_MemletList[0];
     EXPECT_EQ(RECT{}, d.m_rectTarget);
     EXPECT_EQ(parked.m_rectWin, d.m_rectWin);
     EXPECT_EQ("消える窓", d.m_strTitle);
@@ -110,12 +111,12 @@ TEST_F(CachesTest, RepasteCentresHugeRectanglesWithoutOverflow) {
     };
     for (const RECT& r : rects) {
         SCOPED_TRACE(testing::Message() << r);
-        m_panel.m_MemletList.clear();
+        Fields(m_panel).m_MemletList.clear();
         CMemletData parked = Parked();
         parked.m_rectWin = r;
         RepasteToWinInf(WinInfOf(w, "大きさ"), parked);
-        ASSERT_EQ(1u, m_panel.m_MemletList.size());
-        RECT got = m_panel.m_MemletList[0].m_rectWin;
+        ASSERT_EQ(1u, Fields(m_panel).m_MemletList.size());
+        RECT got = Fields(m_panel).m_MemletList[0].m_rectWin;
         EXPECT_LE(got.left, got.right);
         EXPECT_LE(got.top, got.bottom);
         int64_t cx = ((int64_t)got.left + got.right) / 2, cy = ((int64_t)got.top + got.bottom) / 2;

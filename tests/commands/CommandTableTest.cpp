@@ -11,6 +11,7 @@
 #include "commands/CommandsFixture.h"
 #include "framework/ModalScript.h"
 #include "note/MemletWin.h"
+#include "panel/ControlDlgTestAccess.h"
 #include "res/resource.h"
 
 namespace {
@@ -76,7 +77,7 @@ TEST_F(CommandsTest, EachButtonWithoutRowStaleNoAndYes) {
             RECT noteBefore = WindowRect(NoteOf("A")->m_hWnd);
             // A stale mark: on a row the view still shows, past the records.
             if (col == kStale)
-                m_panel.m_ListCtrl.InsertItem(4, "古い行");
+                Fields(m_panel).m_ListCtrl.InsertItem(4, "古い行");
             Mark(col == kNoRow ? -1 : col == kStale ? 4 : 1);
             m_panel.ShowItem(1);
             Answer(col == kNo ? IDNO : IDYES);

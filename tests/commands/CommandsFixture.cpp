@@ -1,6 +1,7 @@
 #include "commands/CommandsFixture.h"
 
 #include "framework/MessageBox.h"
+#include "panel/ControlDlgTestAccess.h"
 #include "res/NoteDialogs.h"
 #include "res/resource.h"
 
@@ -66,8 +67,8 @@ void CommandsTest::CloseScene() {
 }
 
 void CommandsTest::Mark(int row) {
-    m_panel.m_ListCtrl.SetItemState(-1, 0, LVIS_SELECTED);
-    m_panel.m_ListCtrl.SetSelectionMark(row);
+    Fields(m_panel).m_ListCtrl.SetItemState(-1, 0, LVIS_SELECTED);
+    Fields(m_panel).m_ListCtrl.SetSelectionMark(row);
 }
 
 void CommandsTest::Click(int id) {

@@ -10,6 +10,7 @@
 #include "commands/CommandsFixture.h"
 #include "framework/ModalScript.h"
 #include "note/MemletWin.h"
+#include "panel/ControlDlgTestAccess.h"
 #include "res/resource.h"
 
 namespace {
@@ -29,7 +30,7 @@ class PanelViewTest : public CommandsTest {
 protected:
     std::string ButtonStates() const { return States(this, &PanelViewTest::Enabled); }
     void ClickList() {
-        NMHDR nm{m_panel.m_ListCtrl.m_hWnd, IDC_LIST_DATA, (UINT)NM_CLICK};
+        NMHDR nm{Fields(m_panel).m_ListCtrl.m_hWnd, IDC_LIST_DATA, (UINT)NM_CLICK};
         m_panel.Send(WM_NOTIFY, IDC_LIST_DATA, (LPARAM)&nm);
     }
     static COLORREF BrushColor(LRESULT brush) {
@@ -88,7 +89,7 @@ TEST_F(PanelViewTest, SelectItemMarksTheRowAndScrollsItWhollyIntoView) {
     for (int i = 0; i < 40; i++)
         notes.push_back(Note("行" + std::to_string(i), "どこにもない窓", RECT{0, 0, 200, 60}));
     ShowNotes(notes);
-    CListCtrl& list = m_panel.m_ListCtrl;
+    CListCtrl& list = Fields(m_panel).m_ListCtrl;
     for (int row : {39, 0, 20}) {
         SCOPED_TRACE(row);
         m_panel.SelectItem(row);
@@ -142,14 +143,14 @@ TEST_F(PanelViewTest, ARepastedNoteKeepsItsSizeCentredOnTheWindow) {
         b.m_arrow.m_nEndX = 99;
         b.m_strExClass = "OwnClass";
         ShowNotes({DesktopNote("C", RECT{40, 600, 240, 660}), b});
-        const CMemletData before = m_panel.m_MemletList[1];
+        const CMemletData before = Fields(m_panel).m_MemletList[1];
         Mark(1);
         CModalScript script(kWindowSelCaption, [&](HWND dlg) { EXPECT_TRUE(ChooseWindow(dlg, w)); });
         Click(IDC_BUTTON_REPASTE);
         EXPECT_TRUE(script.Ran());
         ASSERT_EQ("C B", Labels(false));
-        const CMemletData& d = m_panel.m_MemletList[1];
-        const CMemletData& tpl = m_panel.m_MemletTemplate;
+        const CMemletData& d = Fields(m_panel).m_MemletList[1];
+        const CMemletData& tpl = Fields(m_panel).m_MemletTemplate;
         EXPECT_EQ(c.note, d.m_rectWin);
         EXPECT_EQ(c.window, d.m_rectTarget);
         EXPECT_EQ("貼り替え先", d.m_strTitle);
@@ -179,12 +180,12 @@ TEST_F(PanelViewTest, ARepastedNoteKeepsItsSizeCentredOnTheWindow) {
         EXPECT_EQ(13, d.m_arrow.m_nEndX);
         EXPECT_EQ(14, d.m_arrow.m_nEndY);
         // The row stays selected, and the file has the move.
-        EXPECT_EQ(1, m_panel.m_ListCtrl.GetSelectionMark());
+        EXPECT_EQ(1, Fields(m_panel).m_ListCtrl.GetSelectionMark());
         EXPECT_EQ("C B", FileLabels(DataPath()));
         // The next tick opens it on that window.
         Tick();
         EXPECT_NE(nullptr, NoteOf("B"));
-        EXPECT_EQ(w, m_panel.m_MemletList[1].m_hWndTarget);
+        EXPECT_EQ(w, Fields(m_panel).m_MemletList[1].m_hWndTarget);
         ClearNotes();
         Targets().Close(w);
     }
@@ -205,7 +206,7 @@ TEST_F(PanelViewTest, ControlColours) {
         {"radio", WM_CTLCOLORSTATIC, m_panel.GetDlgItem(IDC_RADIO_TITLE), RGB(230, 230, 230), TRANSPARENT},
         {"button", WM_CTLCOLORBTN, m_panel.GetDlgItem(IDC_BUTTON_DELETE), RGB(230, 230, 230), OPAQUE},
         {"dialog", WM_CTLCOLORDLG, m_panel.m_hWnd, RGB(230, 230, 230), OPAQUE},
-        {"list (another kind)", WM_CTLCOLOREDIT, m_panel.m_ListCtrl.m_hWnd, CLR_NONE, OPAQUE},
+        {"list (another kind)", WM_CTLCOLOREDIT, Fields(m_panel).m_ListCtrl.m_hWnd, CLR_NONE, OPAQUE},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -263,11 +264,11 @@ TEST_F(PanelViewTest, TheTraysChoiceOfAWindowPastesANewNoteOnIt) {
     m_panel.SelectWindowAndPaste();
     EXPECT_TRUE(script.Ran());
     ASSERT_EQ("新 D A B C", Labels(false));
-    EXPECT_EQ("命令の的二", m_panel.m_MemletList[0].m_strTitle);
-    EXPECT_EQ(kTargetsExeName, m_panel.m_MemletList[0].m_strExeName);
+    EXPECT_EQ("命令の的二", Fields(m_panel).m_MemletList[0].m_strTitle);
+    EXPECT_EQ(kTargetsExeName, Fields(m_panel).m_MemletList[0].m_strExeName);
     Tick();
     ASSERT_NE(nullptr, NoteOf("新"));
-    EXPECT_EQ(m_w2, m_panel.m_MemletList[0].m_hWndTarget);
+    EXPECT_EQ(m_w2, Fields(m_panel).m_MemletList[0].m_hWndTarget);
     CloseScene();
 }
 

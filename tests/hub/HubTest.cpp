@@ -23,6 +23,7 @@
 #include "hub/ProgramObjects.h"
 #include "note/MemletWin.h"
 #include "panel/ControlDlg.h"
+#include "panel/ControlDlgTestAccess.h"
 #include "panel/Hub.h"
 #include "res/resource.h"
 #include "storage/StorageTestFiles.h"
@@ -95,24 +96,24 @@ public:
     Scene() {
         m_target = MakeWindow("的の窓", 100);
         m_destination = MakeWindow("移動先", 700);
-        Panel().m_WinInfList = {Window(m_target->m_hWnd, "的の窓"), Window(m_destination->m_hWnd, "移動先")};
+        Fields(Panel()).m_WinInfList = {Window(m_target->m_hWnd, "的の窓"), Window(m_destination->m_hWnd, "移動先")};
         Open("呼び手", RECT{150, 150, 350, 210});
         Open("重ね", RECT{250, 180, 450, 240});
-        m_caller = Panel().m_MemletList[0].m_pMemletWin;
+        m_caller = Fields(Panel()).m_MemletList[0].m_pMemletWin;
         m_callerWnd = m_caller->m_hWnd;
         // The search panel ticked and hearing of the list's refills.
         MainWindow().m_nSerchCheck = 1;
-        Panel().m_bRefreshListener = 1;
-        Panel().m_nRefreshMessage = WM_SERCH_UPDATE;
+        Fields(Panel()).m_bRefreshListener = 1;
+        Fields(Panel()).m_nRefreshMessage = WM_SERCH_UPDATE;
     }
     ~Scene() {
-        Panel().m_bRefreshListener = 0;
-        Panel().m_nRefreshMessage = 0;
-        for (CMemletData& d : Panel().m_MemletList)
+        Fields(Panel()).m_bRefreshListener = 0;
+        Fields(Panel()).m_nRefreshMessage = 0;
+        for (CMemletData& d : Fields(Panel()).m_MemletList)
             if (d.m_pMemletWin)
                 d.m_pMemletWin->DestroyWindow();
-        Panel().m_MemletList.clear();
-        Panel().m_WinInfList.clear();
+        Fields(Panel()).m_MemletList.clear();
+        Fields(Panel()).m_WinInfList.clear();
     }
     Scene(const Scene&) = delete;
     Scene& operator=(const Scene&) = delete;
@@ -122,12 +123,15 @@ public:
     HWND Destination() const { return m_destination->m_hWnd; }
     // The panel's record of the text it had when it was opened, or null.
     static const CMemletData* Find(const char* text) {
-        for (const CMemletData& d : Panel().m_MemletList)
+        for (const CMemletData& d : Fields(Panel()).m_MemletList)
             if (d.m_strText == text)
                 return &d;
         return nullptr;
     }
-    static std::string Front() { return Panel().m_MemletList.empty() ? "" : Panel().m_MemletList[0].m_strText; }
+    static std::string Front() {
+        const std::vector<CMemletData>& list = Fields(Panel()).m_MemletList;
+        return list.empty() ? "" : list[0].m_strText;
+    }
     std::string CallerText() const { return CallerOpen() ? m_caller->getText() : ""; }
 
 private:
@@ -147,10 +151,10 @@ private:
         CMemletData d = Record(text);
         d.m_rectWin = rect;
         d.m_nSerial = CMemletData::NewSerial();
-        Panel().m_MemletList.push_back(d);
+        Fields(Panel()).m_MemletList.push_back(d);
         // Opened in place, as the tracking tick would.
-        Panel().m_MemletList.back().StartMemlet(m_target->m_hWnd);
-        ASSERT_NE(nullptr, Panel().m_MemletList.back().m_pMemletWin);
+        Fields(Panel()).m_MemletList.back().StartMemlet(m_target->m_hWnd);
+        ASSERT_NE(nullptr, Fields(Panel()).m_MemletList.back().m_pMemletWin);
     }
 
     std::unique_ptr<CWnd> m_target, m_destination;
@@ -175,9 +179,9 @@ const std::vector<Request>& Requests() {
         {"notifyDeleteWindow", [](Scene& s) { NotifyDeleteWindow(s.Caller()); return 0; },
          [](Scene& s) { return !s.Find("呼び手") && !s.CallerOpen(); }},
         {"notifyCopyWindow", [](Scene& s) { NotifyCopyWindow(s.Caller()); return 0; },
-         [](Scene&) { return Panel().m_MemletList.size() == 3 && Scene::Front() == "呼び手"; }},
+         [](Scene&) { return Fields(Panel()).m_MemletList.size() == 3 && Scene::Front() == "呼び手"; }},
         {"notifyUpdateWindow", [](Scene&) { NotifyUpdateWindow(); return 0; },
-         [](Scene&) { return FileExists(Panel().m_strDataPath); }},
+         [](Scene&) { return FileExists(Fields(Panel()).m_strDataPath); }},
         {"notifySplit", [](Scene& s) { NotifySplit(s.Caller(), "上半分", "下半分"); return 0; },
          [](Scene& s) { return Scene::Front() == "下半分" && s.CallerText() == "上半分"; }},
         {"notifyComposition", [](Scene& s) { return NotifyComposition(s.Caller()); },
@@ -214,9 +218,9 @@ const std::vector<Request>& Requests() {
              CModalScript script(kSelectCaption, [&](HWND dlg) { ChooseWindow(dlg, s.Destination()); });
              return RepasteMemlet(Record("貼り替え"));
          },
-         [](Scene&) { return Scene::Front() == "貼り替え" && Panel().m_MemletList[0].m_strTitle == "移動先"; }},
+         [](Scene&) { return Scene::Front() == "貼り替え" && Fields(Panel()).m_MemletList[0].m_strTitle == "移動先"; }},
         {"RepasteToWinInf", [](Scene&) { RepasteToWinInf(Window("宛先"), Record("保留")); return 0; },
-         [](Scene&) { return Scene::Front() == "保留" && Panel().m_MemletList[0].m_strTitle == "宛先"; }},
+         [](Scene&) { return Scene::Front() == "保留" && Fields(Panel()).m_MemletList[0].m_strTitle == "宛先"; }},
         {"SelectItem", [](Scene&) { SelectListItem(5); return 0; },
          [](Scene&) { return g_received.calls == std::vector<std::string>{"SelectItem"} && g_received.row == 5; }},
         {"GetDataList", [](Scene&) { return GetDataList() ? 1 : 0; },
@@ -229,8 +233,8 @@ const std::vector<Request>& Requests() {
          [](Scene&) { return FileExists(Pending().m_strPath); }},
         {"UncheckSerchPanel", [](Scene&) { UncheckSerchPanel(); return 0; },
          [](Scene&) {
-             return MainWindow().m_nSerchCheck == 0 && Panel().m_bRefreshListener == 0 &&
-                    Panel().m_nRefreshMessage == 0;
+             return MainWindow().m_nSerchCheck == 0 && Fields(Panel()).m_bRefreshListener == 0 &&
+                    Fields(Panel()).m_nRefreshMessage == 0;
          }},
     };
     return requests;
@@ -262,9 +266,9 @@ protected:
     void SetUp() override {
         CControlDlg& panel = Panel();
         ASSERT_EQ(&panel, g_pControlDlg);  // the panel announces itself
-        panel.m_MemletList.clear();
-        panel.m_nSaveTiming = 1;
-        panel.m_strDataPath = m_folder.File("CorvanaData.ini");
+        Fields(panel).m_MemletList.clear();
+        Fields(panel).m_nSaveTiming = 1;
+        Fields(panel).m_strDataPath = m_folder.File("CorvanaData.ini");
         ExportStack().m_MemletList.clear();
         Pending().m_PendingList.clear();
         Pending().m_strPath = m_folder.File("BriscoPendingList.ini");
@@ -273,7 +277,7 @@ protected:
         SetTesselinDlg(&MainWindow());
         g_received = Received();
     }
-    void TearDown() override { Panel().m_nSaveTiming = 0; }
+    void TearDown() override { Fields(Panel()).m_nSaveTiming = 0; }
     TempFolder m_folder;
 };
 
@@ -291,14 +295,14 @@ TEST_F(HubTest, WithoutObjectsNothingHappens) {
         EXPECT_EQ(0, r.send(scene)) << r.target;
         EXPECT_FALSE(script.Ran()) << r.target;
         EXPECT_FALSE(r.reached(scene)) << r.target;
-        EXPECT_EQ(2u, Panel().m_MemletList.size()) << r.target;
+        EXPECT_EQ(2u, Fields(Panel()).m_MemletList.size()) << r.target;
         EXPECT_TRUE(scene.CallerOpen()) << r.target;
         EXPECT_EQ("呼び手", scene.CallerText()) << r.target;
         EXPECT_TRUE(ExportStack().m_MemletList.empty()) << r.target;
         EXPECT_TRUE(Pending().m_PendingList.empty()) << r.target;
         EXPECT_TRUE(g_received.calls.empty()) << r.target;
     }
-    EXPECT_FALSE(FileExists(Panel().m_strDataPath));
+    EXPECT_FALSE(FileExists(Fields(Panel()).m_strDataPath));
     EXPECT_FALSE(FileExists(Pending().m_strPath));
 
     EXPECT_EQ(nullptr, GetDataList());
@@ -320,7 +324,7 @@ TEST_F(HubTest, EveryRequestReachesItsTarget) {
         EXPECT_TRUE(r.reached(scene)) << r.target;
         ExportStack().m_MemletList.clear();
         Pending().m_PendingList.clear();
-        DeleteFileA(Panel().m_strDataPath.c_str());
+        DeleteFileA(Fields(Panel()).m_strDataPath.c_str());
         DeleteFileA(Pending().m_strPath.c_str());
     }
 }
@@ -353,8 +357,8 @@ TEST_F(HubTest, ArgumentsAndResultsArrive) {
         CMemletData third = Record("三枚目");
         third.m_rectWin = RECT{100, 120, 300, 180};
         third.m_nSerial = CMemletData::NewSerial();
-        Panel().m_MemletList.push_back(third);
-        Panel().m_MemletList.back().StartMemlet(GetWindow(scene.Caller()->m_hWnd, GW_OWNER));
+        Fields(Panel()).m_MemletList.push_back(third);
+        Fields(Panel()).m_MemletList.back().StartMemlet(GetWindow(scene.Caller()->m_hWnd, GW_OWNER));
         EXPECT_EQ(2, NotifyComposition(scene.Caller()));
     }
     {
@@ -362,7 +366,7 @@ TEST_F(HubTest, ArgumentsAndResultsArrive) {
         CModalScript cancel(kSelectCaption, [](HWND dlg) { CancelDialog(dlg); });
         EXPECT_EQ(0, RepasteMemlet(Record("貼り替え")));
         EXPECT_TRUE(cancel.Ran());
-        EXPECT_EQ(2u, Panel().m_MemletList.size());
+        EXPECT_EQ(2u, Fields(Panel()).m_MemletList.size());
         CModalScript choose(kSelectCaption, [&](HWND dlg) { ChooseWindow(dlg, scene.Destination()); });
         EXPECT_EQ(1, RepasteMemlet(Record("貼り替え")));
         EXPECT_TRUE(choose.Ran());
@@ -373,8 +377,8 @@ TEST_F(HubTest, ArgumentsAndResultsArrive) {
     EXPECT_EQ(5, g_received.row);
 
     RepasteToWinInf(Window("宛先"), Record("保留"));
-    EXPECT_EQ("宛先", Panel().m_MemletList[0].m_strTitle);
-    EXPECT_EQ("保留", Panel().m_MemletList[0].m_strText);
+    EXPECT_EQ("宛先", Fields(Panel()).m_MemletList[0].m_strTitle);
+    EXPECT_EQ("保留", Fields(Panel()).m_MemletList[0].m_strText);
 
     AddExportStack(Record("書き出し"));
     ASSERT_EQ(1u, ExportStack().m_MemletList.size());
@@ -383,15 +387,15 @@ TEST_F(HubTest, ArgumentsAndResultsArrive) {
     ASSERT_EQ(1u, Pending().m_PendingList.size());
     EXPECT_EQ("保留へ", Pending().m_PendingList[0].m_strText);
 
-    EXPECT_EQ(&Panel().m_MemletList, GetDataList());
+    EXPECT_EQ(&Fields(Panel()).m_MemletList, GetDataList());
 }
 
 TEST_F(HubTest, RecordsCrossByValue) {
     const CMemletData before = Record("元の本文");
     CMemletData mine = before;
     InsertMemlet(mine);
-    ASSERT_EQ(1u, Panel().m_MemletList.size());
-    CMemletData& theirs = Panel().m_MemletList[0];
+    ASSERT_EQ(1u, Fields(Panel()).m_MemletList.size());
+    CMemletData& theirs = Fields(Panel()).m_MemletList[0];
     EXPECT_EQ("元の本文", theirs.m_strText);
     EXPECT_EQ(before.m_strTitle, theirs.m_strTitle);
     EXPECT_EQ(before.m_strExeName, theirs.m_strExeName);
@@ -405,7 +409,7 @@ TEST_F(HubTest, RecordsCrossByValue) {
     // Re-targeted there, not here.
     CWinInf window = Window("宛先");
     RepasteToWinInf(window, mine);
-    EXPECT_EQ("宛先", Panel().m_MemletList[0].m_strTitle);
+    EXPECT_EQ("宛先", Fields(Panel()).m_MemletList[0].m_strTitle);
     EXPECT_EQ("宛先", window.m_strTitle);
     EXPECT_EQ(before.m_strTitle, mine.m_strTitle);
 
@@ -419,7 +423,7 @@ TEST_F(HubTest, RecordsCrossByValue) {
 
 TEST_F(HubTest, WindowListIsACopy) {
     CControlDlg& panel = Panel();
-    panel.m_WinInfList = {Window("一つ目"), Window("二つ目")};
+    Fields(panel).m_WinInfList = {Window("一つ目"), Window("二つ目")};
 
     std::vector<CWinInf> list = GetWindowList();
     ASSERT_EQ(2u, list.size());
@@ -428,24 +432,24 @@ TEST_F(HubTest, WindowListIsACopy) {
 
     list[0].m_strTitle = "書き換え";
     list.push_back(Window("三つ目"));
-    ASSERT_EQ(2u, panel.m_WinInfList.size());
-    EXPECT_EQ("一つ目", panel.m_WinInfList[0].m_strTitle);
-    panel.m_WinInfList.clear();
+    ASSERT_EQ(2u, Fields(panel).m_WinInfList.size());
+    EXPECT_EQ("一つ目", Fields(panel).m_WinInfList[0].m_strTitle);
+    Fields(panel).m_WinInfList.clear();
 }
 
 TEST_F(HubTest, ReadersGiveThePanelsValues) {
     CControlDlg& panel = Panel();
-    panel.m_nVolumeSerial = 0x1234ABCD;
-    panel.m_nSaveTiming = 1;
-    panel.m_nSaveFormat = 2;
-    panel.m_nPosInterval = 75;
+    Fields(panel).m_nVolumeSerial = 0x1234ABCD;
+    Fields(panel).m_nSaveTiming = 1;
+    Fields(panel).m_nSaveFormat = 2;
+    Fields(panel).m_nPosInterval = 75;
     EXPECT_EQ(0x1234ABCD, GetVolumeSerial());
     EXPECT_EQ(1, GetSaveTiming());
     EXPECT_EQ(2, GetSaveFormat());
     EXPECT_EQ(75, GetPosInterval());
-    panel.m_nVolumeSerial = 0;
-    panel.m_nSaveFormat = 0;
-    panel.m_nPosInterval = 50;
+    Fields(panel).m_nVolumeSerial = 0;
+    Fields(panel).m_nSaveFormat = 0;
+    Fields(panel).m_nPosInterval = 50;
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "framework/ModalScript.h"
 #include "match/MatchFixture.h"
 #include "note/MemletWin.h"
+#include "panel/ControlDlgTestAccess.h"
 #include "panel/Hub.h"
 #include "panel/NotifyFixture.h"
 #include "res/resource.h"
@@ -36,9 +37,9 @@ protected:
     // Where a click on the row would leave the list.
     void SetMark(int row) {
         if (row >= 0)
-            m_panel.m_ListCtrl.SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-        m_panel.m_ListCtrl.SetSelectionMark(row);
-        ASSERT_EQ(row, m_panel.m_ListCtrl.GetSelectionMark()) << m_panel.m_ListCtrl.GetItemCount();
+            Fields(m_panel).m_ListCtrl.SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        Fields(m_panel).m_ListCtrl.SetSelectionMark(row);
+        ASSERT_EQ(row, Fields(m_panel).m_ListCtrl.GetSelectionMark()) << Fields(m_panel).m_ListCtrl.GetItemCount();
     }
     HWND m_w = nullptr;
 };
@@ -154,8 +155,8 @@ TEST_F(MatchRoadTest, PanelRoadNeedsARowThatIsNotOnTheDesktop) {
         SCOPED_TRACE(c.mark);
         if (c.mark == -2) {
             SetMark(1);
-            m_panel.m_MemletList.back().EndMemlet();
-            m_panel.m_MemletList.pop_back();
+            Fields(m_panel).m_MemletList.back().EndMemlet();
+            Fields(m_panel).m_MemletList.pop_back();
         } else {
             SetMark(c.mark);
         }
@@ -172,8 +173,8 @@ TEST_F(MatchRoadTest, PresetsReplacedAndWrittenOnOkOnly) {
     p.m_strExeName = "NOTEPAD.EXE";
     p.m_strExClass = "Edit";
     p.m_nExCtlId = 15;
-    m_panel.m_PreSetList = {p, p};
-    m_panel.m_PreSetList[1].m_strExeName = "WORDPAD.EXE";
+    Fields(m_panel).m_PreSetList = {p, p};
+    Fields(m_panel).m_PreSetList[1].m_strExeName = "WORDPAD.EXE";
     ASSERT_EQ(1, m_panel.PreSetWriteFile());
     const std::string before = ReadBytes(PreSetPath());
 
@@ -187,7 +188,7 @@ TEST_F(MatchRoadTest, PresetsReplacedAndWrittenOnOkOnly) {
         });
         PressPanel(IDC_BUTTON_PRESET);
         EXPECT_TRUE(script.Ran());
-        EXPECT_EQ(2u, m_panel.m_PreSetList.size());
+        EXPECT_EQ(2u, Fields(m_panel).m_PreSetList.size());
         EXPECT_EQ(before, ReadBytes(PreSetPath()));
     }
     // OK: the list and the file.
@@ -199,8 +200,8 @@ TEST_F(MatchRoadTest, PresetsReplacedAndWrittenOnOkOnly) {
         });
         PressPanel(IDC_BUTTON_PRESET);
         EXPECT_TRUE(script.Ran());
-        ASSERT_EQ(1u, m_panel.m_PreSetList.size());
-        EXPECT_EQ("WORDPAD.EXE", m_panel.m_PreSetList[0].m_strExeName);
+        ASSERT_EQ(1u, Fields(m_panel).m_PreSetList.size());
+        EXPECT_EQ("WORDPAD.EXE", Fields(m_panel).m_PreSetList[0].m_strExeName);
         EXPECT_EQ("[SYSTEM]\r\nPRESETCOUNT=1\r\n[PRESETITEM0]\r\nCONDNAME=メモ帳\r\nPROCESSFLAG=1\r\nTITLEFLAG=1\r\n"
                   "EXTENTFLAG=1\r\nEXENAME=WORDPAD.EXE\r\nEXCLASS=Edit\r\nEXCTLID=15\r\n",
                   ReadBytes(PreSetPath()));
@@ -219,7 +220,7 @@ TEST_F(MatchRoadTest, PresetsReplacedAndWrittenOnOkOnly) {
         CloseHandle(lock);
         EXPECT_TRUE(script.Ran());
         EXPECT_EQ(std::vector<std::string>{kSaveError}, TakeBoxes());
-        EXPECT_TRUE(m_panel.m_PreSetList.empty());
+        EXPECT_TRUE(Fields(m_panel).m_PreSetList.empty());
     }
 }
 

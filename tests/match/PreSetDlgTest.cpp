@@ -16,6 +16,7 @@
 #include "framework/Text.h"
 #include "match/MatchFixture.h"
 #include "panel/ControlDlg.h"
+#include "panel/ControlDlgTestAccess.h"
 #include "panel/Hub.h"
 #include "panel/PanelFixture.h"
 #include "res/resource.h"
@@ -61,7 +62,7 @@ protected:
             m_targets.push_back(std::make_unique<CChildTarget>());
             ASSERT_TRUE(m_targets.back()->Open(RECT{600 + 20 * i, 300 + 20 * i, 900 + 20 * i, 500 + 20 * i}));
         }
-        m_panel.m_WinInfList = {Entry(GetDesktopWindow(), "DESKTOP", "DESKTOP"),
+        Fields(m_panel).m_WinInfList = {Entry(GetDesktopWindow(), "DESKTOP", "DESKTOP"),
                                 Entry(Hwnd(0), "TEST.EXE", "一枚目"), Entry(Hwnd(1), "OTHER.EXE", "別の"),
                                 Entry(Hwnd(2), "TEST.EXE", "二枚目"), Entry(Hwnd(3), "TEST.EXE", "三枚目")};
         SetControlDlg(&m_panel);
@@ -149,13 +150,13 @@ TEST_F(PreSetDlgTest, WindowChoiceFollowsClicksAndKeepsRowsByHandle) {
         EXPECT_EQ(5, Mark(h, IDC_LIST_CHILD));
         ClickRow(h, IDC_LIST_CHILD, 2);
         // The window list again: the row stays by its handle.
-        m_panel.m_WinInfList.erase(m_panel.m_WinInfList.begin() + 1);
+        Fields(m_panel).m_WinInfList.erase(Fields(m_panel).m_WinInfList.begin() + 1);
         PressButton(h, IDC_BUTTON_RELOADWINDOWS);
         EXPECT_EQ(0, Mark(h, IDC_LIST_WINEX));
         EXPECT_EQ((std::vector<std::string>{"別の", "二枚目", "三枚目"}), RowTexts(h, IDC_LIST_WINEX, 0));
         // The chosen window closed: the row and the picture go, the children stay.
         m_targets[1]->Destroy();
-        m_panel.m_WinInfList.erase(m_panel.m_WinInfList.begin() + 1);
+        Fields(m_panel).m_WinInfList.erase(Fields(m_panel).m_WinInfList.begin() + 1);
         PressButton(h, IDC_BUTTON_RELOADWINDOWS);
         EXPECT_EQ(-1, Mark(h, IDC_LIST_WINEX));
         EXPECT_EQ(7u, RowTexts(h, IDC_LIST_CHILD, 0).size());
@@ -167,7 +168,7 @@ TEST_F(PreSetDlgTest, WindowChoiceFollowsClicksAndKeepsRowsByHandle) {
         ClickRow(h, IDC_LIST_WINEX, 0);
         EXPECT_EQ(0, d->m_nWidth);
         EXPECT_EQ(0u, RowTexts(h, IDC_LIST_CHILD, 0).size());
-        m_panel.m_WinInfList.erase(m_panel.m_WinInfList.begin() + 1);
+        Fields(m_panel).m_WinInfList.erase(Fields(m_panel).m_WinInfList.begin() + 1);
         PressButton(h, IDC_BUTTON_RELOADWINDOWS);
         PressButton(h, IDOK);  // no child row now
         EXPECT_EQ(std::vector<std::string>{kNoChild}, TakeShownBoxes());

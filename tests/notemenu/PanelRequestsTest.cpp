@@ -17,6 +17,7 @@
 #include "note/OpenNote.h"
 #include "notemenu/Steps.h"
 #include "panel/ControlDlg.h"
+#include "panel/ControlDlgTestAccess.h"
 #include "panel/Hub.h"
 #include "res/resource.h"
 #include "storage/StorageTestFiles.h"
@@ -119,9 +120,9 @@ class PanelRequests : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_EQ(&Panel(), g_pControlDlg);
-        Panel().m_MemletList.clear();
-        Panel().m_nSaveTiming = 1;
-        Panel().m_strDataPath = m_folder.File("CorvanaData.ini");
+        Fields(Panel()).m_MemletList.clear();
+        Fields(Panel()).m_nSaveTiming = 1;
+        Fields(Panel()).m_strDataPath = m_folder.File("CorvanaData.ini");
         ExportStack().m_MemletList.clear();
         Pending().m_PendingList.clear();
         Pending().m_strPath = m_folder.File("BriscoPendingList.ini");
@@ -140,11 +141,11 @@ protected:
     void TearDown() override {
         SetMessageBoxHook(nullptr);
         SetSystemMessageBoxHook(nullptr);
-        for (CMemletData& d : Panel().m_MemletList)
+        for (CMemletData& d : Fields(Panel()).m_MemletList)
             if (d.m_pMemletWin)
                 d.m_pMemletWin->DestroyWindow();
-        Panel().m_MemletList.clear();
-        Panel().m_nSaveTiming = 0;
+        Fields(Panel()).m_MemletList.clear();
+        Fields(Panel()).m_nSaveTiming = 0;
         m_target.DestroyWindow();
         PumpPending();
     }
@@ -157,14 +158,14 @@ protected:
         d.m_strExeName = "TARGET.EXE";
         d.m_rectWin = rect;
         d.m_nSerial = CMemletData::NewSerial();
-        Panel().m_MemletList.push_back(d);
-        Panel().m_MemletList.back().StartMemlet(m_target.m_hWnd);
-        return Panel().m_MemletList.back().m_pMemletWin;
+        Fields(Panel()).m_MemletList.push_back(d);
+        Fields(Panel()).m_MemletList.back().StartMemlet(m_target.m_hWnd);
+        return Fields(Panel()).m_MemletList.back().m_pMemletWin;
     }
     static void Command(HWND note, int id) { SendMessageW(note, WM_COMMAND, id, 0); }
     static std::vector<std::string> Texts() {
         std::vector<std::string> out;
-        for (const CMemletData& d : Panel().m_MemletList)
+        for (const CMemletData& d : Fields(Panel()).m_MemletList)
             out.push_back(d.m_pMemletWin ? d.m_pMemletWin->getText() : d.m_strText);
         return out;
     }
@@ -211,15 +212,15 @@ TEST_F(PanelRequests, SplitCutsAtTheCaretOrSaysWhyNot) {
         EXPECT_EQ(c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{}, g_boxes);
         EXPECT_EQ(c.first, win->getText());
         if (c.second) {
-            ASSERT_EQ(2u, Panel().m_MemletList.size());
-            const CMemletData& copy = Panel().m_MemletList[0];
+            ASSERT_EQ(2u, Fields(Panel()).m_MemletList.size());
+            const CMemletData& copy = Fields(Panel()).m_MemletList[0];
             EXPECT_EQ(c.second, copy.m_strText);
             EXPECT_EQ(0, copy.m_bAttached);
             RECT moved = Shifted(WindowRect(h), 5);
             EXPECT_TRUE(EqualRect(&copy.m_rectWin, &moved));
             EXPECT_EQ(FromWide(c.clipboard), ClipboardBytes());
         } else {
-            EXPECT_EQ(1u, Panel().m_MemletList.size());
+            EXPECT_EQ(1u, Fields(Panel()).m_MemletList.size());
         }
         EXPECT_EQ(c.clipboard, ClipboardWide());
         DWORD s = 0, e = 0;
@@ -290,7 +291,7 @@ TEST_F(PanelRequests, PeelingOffAsksInTheSystemsOwnBoxUnlessTheNoteIsEmpty) {
             EXPECT_EQ((UINT)MB_YESNO, g_systemBoxes[0].type);
         }
         EXPECT_EQ(c.gone, !IsWindow(h));
-        EXPECT_EQ(c.gone ? 0u : 1u, Panel().m_MemletList.size());
+        EXPECT_EQ(c.gone ? 0u : 1u, Fields(Panel()).m_MemletList.size());
         EXPECT_TRUE(g_boxes.empty());
         TearDown();
         SetUp();
@@ -304,18 +305,21 @@ TEST_F(PanelRequests, TheOtherEntriesHandTheNoteToThePanel) {
         bool (*done)();
     } cases[] = {
         {ID_MENUITEM_COPY, "複製",
-         [] { return Panel().m_MemletList.size() == 2 && Panel().m_MemletList[0].m_strText == "渡す" &&
-                     Panel().m_MemletList[0].m_bAttached == 0; }},
+         [] { return Fields(Panel()).m_MemletList.size() == 2 && Fields(Panel()).m_MemletList[0].m_strText == "渡す" &&
+                     Fields(Panel()).m_MemletList[0].m_bAttached == 0; }},
         {ID_MENUITEM_DESKTOP, "DeskTop",
-         [] { return Panel().m_MemletList.size() == 1 && Panel().m_MemletList[0].m_strExeName == "DESKTOP"; }},
+         [] {
+             const std::vector<CMemletData>& list = Fields(Panel()).m_MemletList;
+             return list.size() == 1 && list[0].m_strExeName == "DESKTOP";
+         }},
         {ID_MENUITEM_PENDING, "保留リスト",
          [] {
-             return Panel().m_MemletList.empty() && Pending().m_PendingList.size() == 1 &&
+             return Fields(Panel()).m_MemletList.empty() && Pending().m_PendingList.size() == 1 &&
                     Pending().m_PendingList[0].m_strText == "渡す";
          }},
         {ID_MENUITEM_EXPORT, "エクスポート",
          [] {
-             return Panel().m_MemletList.size() == 1 && ExportStack().m_MemletList.size() == 1 &&
+             return Fields(Panel()).m_MemletList.size() == 1 && ExportStack().m_MemletList.size() == 1 &&
                     ExportStack().m_MemletList[0].m_strText == "渡す";
          }},
     };
@@ -335,7 +339,7 @@ TEST_F(PanelRequests, TheOtherEntriesHandTheNoteToThePanel) {
     Command(win->m_hWnd, ID_MENUITEM_MOVE);
     EXPECT_TRUE(script.Ran());
     EXPECT_EQ(std::vector<std::string>{"渡す"}, Texts());
-    EXPECT_EQ("TARGET.EXE", Panel().m_MemletList[0].m_strExeName);
+    EXPECT_EQ("TARGET.EXE", Fields(Panel()).m_MemletList[0].m_strExeName);
 }
 
 // The note closes while one of its loops is open, as the tracking tick
@@ -347,16 +351,16 @@ protected:
     void SetUp() override {
         SelfDeleting::SetUp();
         ASSERT_EQ(&Panel(), g_pControlDlg);
-        Panel().m_MemletList.clear();
-        Panel().m_nSaveTiming = 1;
-        Panel().m_strDataPath = m_folder.File("CorvanaData.ini");
+        Fields(Panel()).m_MemletList.clear();
+        Fields(Panel()).m_nSaveTiming = 1;
+        Fields(Panel()).m_strDataPath = m_folder.File("CorvanaData.ini");
         CWnd::CreateArgs args;
         args.style = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
         args.x = 100, args.y = 100, args.cx = 500, args.cy = 400;
         ASSERT_TRUE(m_target.Create(args));
     }
     void TearDown() override {
-        Panel().m_nSaveTiming = 0;
+        Fields(Panel()).m_nSaveTiming = 0;
         m_target.DestroyWindow();
         PumpPending();
         SelfDeleting::TearDown();
@@ -422,7 +426,7 @@ TEST_F(NoteGoneInALoop, OkOrYesAfterwardsTouchesNothingAndSendsThePanelNothing) 
         PumpFor(100);
         EXPECT_FALSE(IsWindow(note));
         EXPECT_FALSE(g_touchedAfterDelete);
-        EXPECT_FALSE(FileExists(Panel().m_strDataPath));
+        EXPECT_FALSE(FileExists(Fields(Panel()).m_strDataPath));
         VirtualFree(g_guardPage, 0, MEM_RELEASE);
         g_guardPage = nullptr;
     }
@@ -457,14 +461,14 @@ TEST_F(NoteGoneInALoop, RequestsThatCloseTheNoteTouchItNoMoreAfterwards) {
         d.m_hWndTarget = m_target.m_hWnd;
         d.m_pMemletWin = win;
         d.m_nSerial = CMemletData::NewSerial();
-        Panel().m_MemletList.push_back(d);
+        Fields(Panel()).m_MemletList.push_back(d);
         SendMessageW(note, WM_COMMAND, c.id, 0);
         PumpFor(50);
         EXPECT_FALSE(IsWindow(note));
         EXPECT_FALSE(g_touchedAfterDelete);
-        for (CMemletData& r : Panel().m_MemletList)
+        for (CMemletData& r : Fields(Panel()).m_MemletList)
             r.m_pMemletWin = nullptr;
-        Panel().m_MemletList.clear();
+        Fields(Panel()).m_MemletList.clear();
         Pending().m_PendingList.clear();
         VirtualFree(g_guardPage, 0, MEM_RELEASE);
         g_guardPage = nullptr;

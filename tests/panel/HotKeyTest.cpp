@@ -8,6 +8,7 @@
 #include "framework/TestWindows.h"
 #include "framework/Window.h"
 #include "note/MemletWin.h"
+#include "panel/ControlDlgTestAccess.h"
 #include "panel/PanelFixture.h"
 
 namespace {
@@ -89,11 +90,11 @@ TEST_F(HotKeyStartTest, OneHeldByAnotherProgramGivesItsBoxAndTheProgramRunsOn) {
     EXPECT_FALSE(Free(MOD_WIN, 'V'));  // the second one was still tried
 
     HWND w = Target("続く窓");
-    m_panel.m_MemletList = {NoteFor("続く窓")};
+    Fields(m_panel).m_MemletList = {NoteFor("続く窓")};
     Tick();
-    EXPECT_EQ(w, m_panel.m_MemletList[0].m_hWndTarget);
+    EXPECT_EQ(w, Fields(m_panel).m_MemletList[0].m_hWndTarget);
     m_panel.PasteToDesktop(0);
-    EXPECT_EQ(2u, m_panel.m_MemletList.size());
+    EXPECT_EQ(2u, Fields(m_panel).m_MemletList.size());
     m_panel.DestroyWindow();
     EXPECT_FALSE(Free(MOD_WIN, 'S'));  // still the other program's
     EXPECT_TRUE(Free(MOD_WIN, 'V'));
@@ -105,7 +106,7 @@ TEST_F(HotKeyStartTest, BothHeldGiveBothBoxesInOrder) {
     ASSERT_TRUE(m_holder.RegisterHotKey(2, MOD_WIN, 'V'));
     OpenPanel();
     EXPECT_EQ((std::vector<std::string>{kPastBox, kPastDtBox}), TakeBoxes());
-    EXPECT_EQ(1, m_panel.m_bInit);
+    EXPECT_EQ(1, Fields(m_panel).m_bInit);
 }
 
 TEST_F(HotKeyTest, HeldKeyPastesOnceAndTheNextPressWaitsForFiveUpTicks) {
@@ -116,16 +117,16 @@ TEST_F(HotKeyTest, HeldKeyPastesOnceAndTheNextPressWaitsForFiveUpTicks) {
     Press(IDHOT_PAST);
     Press(IDHOT_PAST);
     Press(IDHOT_PAST);
-    ASSERT_EQ(1u, m_panel.m_MemletList.size());
+    ASSERT_EQ(1u, Fields(m_panel).m_MemletList.size());
     EXPECT_EQ(w, GetForegroundWindow());
-    EXPECT_EQ("押し続ける窓", m_panel.m_MemletList[0].m_strTitle);
-    EXPECT_EQ(1, m_panel.m_bPastBusy);
+    EXPECT_EQ("押し続ける窓", Fields(m_panel).m_MemletList[0].m_strTitle);
+    EXPECT_EQ(1, Fields(m_panel).m_bPastBusy);
     for (int i = 0; i < 10; i++)
         ReleaseTick();
     Press(IDHOT_PAST);
-    EXPECT_EQ(1u, m_panel.m_MemletList.size());
-    EXPECT_EQ(1, m_panel.m_bPastBusy);
-    EXPECT_EQ(0, m_panel.m_nPastReleaseCount);
+    EXPECT_EQ(1u, Fields(m_panel).m_MemletList.size());
+    EXPECT_EQ(1, Fields(m_panel).m_bPastBusy);
+    EXPECT_EQ(0, Fields(m_panel).m_nPastReleaseCount);
 
     Key('S', true);
     ASSERT_TRUE(PumpUntil([] { return !Down('S'); }));
@@ -133,12 +134,12 @@ TEST_F(HotKeyTest, HeldKeyPastesOnceAndTheNextPressWaitsForFiveUpTicks) {
         ReleaseTick();
         Press(IDHOT_PAST);
     }
-    EXPECT_EQ(1u, m_panel.m_MemletList.size());
-    EXPECT_EQ(1, m_panel.m_bPastBusy);
+    EXPECT_EQ(1u, Fields(m_panel).m_MemletList.size());
+    EXPECT_EQ(1, Fields(m_panel).m_bPastBusy);
     ReleaseTick();  // the fifth
-    EXPECT_EQ(0, m_panel.m_bPastBusy);
+    EXPECT_EQ(0, Fields(m_panel).m_bPastBusy);
     Press(IDHOT_PAST);
-    EXPECT_EQ(2u, m_panel.m_MemletList.size());
+    EXPECT_EQ(2u, Fields(m_panel).m_MemletList.size());
 
     // A press between the up-ticks starts the count again.
     for (int i = 0; i < 3; i++)
@@ -146,14 +147,14 @@ TEST_F(HotKeyTest, HeldKeyPastesOnceAndTheNextPressWaitsForFiveUpTicks) {
     Key('S', false);
     ASSERT_TRUE(PumpUntil([] { return Down('S'); }));
     ReleaseTick();
-    EXPECT_EQ(0, m_panel.m_nPastReleaseCount);
+    EXPECT_EQ(0, Fields(m_panel).m_nPastReleaseCount);
     Key('S', true);
     ASSERT_TRUE(PumpUntil([] { return !Down('S'); }));
     for (int i = 0; i < 4; i++)
         ReleaseTick();
-    EXPECT_EQ(1, m_panel.m_bPastBusy);
+    EXPECT_EQ(1, Fields(m_panel).m_bPastBusy);
     ReleaseTick();
-    EXPECT_EQ(0, m_panel.m_bPastBusy);
+    EXPECT_EQ(0, Fields(m_panel).m_bPastBusy);
 }
 
 TEST_F(HotKeyTest, TheTwoHotKeysAreGuardedApart) {
@@ -163,18 +164,18 @@ TEST_F(HotKeyTest, TheTwoHotKeysAreGuardedApart) {
     Press(IDHOT_PASTDT);
     Press(IDHOT_PASTDT);
     Press(IDHOT_PAST);
-    ASSERT_EQ(2u, m_panel.m_MemletList.size());
-    EXPECT_EQ("DESKTOP", m_panel.m_MemletList[0].m_strExeName);
-    EXPECT_EQ((RECT{540, 370, 740, 430}), m_panel.m_MemletList[0].m_rectWin);
-    EXPECT_EQ("二つの鍵の窓", m_panel.m_MemletList[1].m_strTitle);
+    ASSERT_EQ(2u, Fields(m_panel).m_MemletList.size());
+    EXPECT_EQ("DESKTOP", Fields(m_panel).m_MemletList[0].m_strExeName);
+    EXPECT_EQ((RECT{540, 370, 740, 430}), Fields(m_panel).m_MemletList[0].m_rectWin);
+    EXPECT_EQ("二つの鍵の窓", Fields(m_panel).m_MemletList[1].m_strTitle);
     // Other ids do nothing.
     m_panel.Send(WM_HOTKEY, 1001, 0);
-    EXPECT_EQ(2u, m_panel.m_MemletList.size());
+    EXPECT_EQ(2u, Fields(m_panel).m_MemletList.size());
     // The desktop key is released by its own key.
     for (int i = 0; i < 5; i++)
         ReleaseTick();
-    EXPECT_EQ(0, m_panel.m_bPastBusy);
-    EXPECT_EQ(0, m_panel.m_bPastDtBusy);
+    EXPECT_EQ(0, Fields(m_panel).m_bPastBusy);
+    EXPECT_EQ(0, Fields(m_panel).m_bPastDtBusy);
 }
 
 TEST_F(HotKeyTest, WinSOnAWindowOfAnotherProgramMakesOneNoteEvenWithAutoRepeat) {
@@ -189,8 +190,8 @@ TEST_F(HotKeyTest, WinSOnAWindowOfAnotherProgramMakesOneNoteEvenWithAutoRepeat) 
     EXPECT_TRUE(PumpUntil([&] { return m_panel.m_nHotKeys >= 3; })) << m_panel.m_nHotKeys;
     PumpFor(200);
     EXPECT_EQ(3, m_panel.m_nHotKeys);
-    ASSERT_EQ(1u, m_panel.m_MemletList.size());
-    const CMemletData& d = m_panel.m_MemletList[0];
+    ASSERT_EQ(1u, Fields(m_panel).m_MemletList.size());
+    const CMemletData& d = Fields(m_panel).m_MemletList[0];
     EXPECT_EQ("ホットキーの的", d.m_strTitle);
     EXPECT_EQ(kTargetsExeName, d.m_strExeName);
     EXPECT_EQ(d.m_rectWin, (RECT{400, 320, 600, 380}));
@@ -199,7 +200,7 @@ TEST_F(HotKeyTest, WinSOnAWindowOfAnotherProgramMakesOneNoteEvenWithAutoRepeat) 
 
     // The next tick opens it there.
     Tick();
-    CMemletData& open = m_panel.m_MemletList[0];
+    CMemletData& open = Fields(m_panel).m_MemletList[0];
     EXPECT_EQ(1, open.m_bAttached);
     EXPECT_EQ(w, open.m_hWndTarget);
     ASSERT_NE(nullptr, open.m_pMemletWin);
@@ -220,7 +221,7 @@ protected:
         ASSERT_TRUE(PumpUntil([this] { return (m_notepad = Find()) != nullptr; }));
     }
     void TearDown() override {
-        for (CMemletData& d : m_panel.m_MemletList)
+        for (CMemletData& d : Fields(m_panel).m_MemletList)
             d.EndMemlet();
         if (m_pi.hProcess) {
             if (IsWindow(m_notepad))
@@ -279,17 +280,17 @@ TEST_F(NotepadTest, WinSOnNotepadMakesOneNoteThatOpensOnIt) {
     Key(VK_LWIN, true);
     EXPECT_TRUE(PumpUntil([&] { return m_panel.m_nHotKeys >= 2; })) << m_panel.m_nHotKeys;
     PumpFor(200);
-    ASSERT_EQ(1u, m_panel.m_MemletList.size());
-    const CMemletData& d = m_panel.m_MemletList[0];
+    ASSERT_EQ(1u, Fields(m_panel).m_MemletList.size());
+    const CMemletData& d = Fields(m_panel).m_MemletList[0];
     EXPECT_EQ("NOTEPAD.EXE", d.m_strExeName);
     EXPECT_EQ(GetWindowTextCp932(m_notepad), d.m_strTitle);
     EXPECT_FALSE(d.m_strTitle.empty());
     EXPECT_EQ(0, _stricmp("C:\\windows\\system32\\notepad.exe", d.m_strExePath.c_str())) << d.m_strExePath;
     EXPECT_EQ(d.m_rectTarget, r);
     Tick();
-    EXPECT_EQ(m_notepad, m_panel.m_MemletList[0].m_hWndTarget);
-    ASSERT_NE(nullptr, m_panel.m_MemletList[0].m_pMemletWin);
-    EXPECT_EQ(m_notepad, GetWindow(m_panel.m_MemletList[0].m_pMemletWin->m_hWnd, GW_OWNER));
+    EXPECT_EQ(m_notepad, Fields(m_panel).m_MemletList[0].m_hWndTarget);
+    ASSERT_NE(nullptr, Fields(m_panel).m_MemletList[0].m_pMemletWin);
+    EXPECT_EQ(m_notepad, GetWindow(Fields(m_panel).m_MemletList[0].m_pMemletWin->m_hWnd, GW_OWNER));
     // Nothing was typed into it.
     HWND edit = FindWindowExW(m_notepad, nullptr, L"Edit", nullptr);
     ASSERT_NE(nullptr, edit);

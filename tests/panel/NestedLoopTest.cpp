@@ -13,6 +13,7 @@
 #include "framework/MessageBox.h"
 #include "framework/ModalScript.h"
 #include "note/MemletWin.h"
+#include "panel/ControlDlgTestAccess.h"
 #include "panel/Hub.h"
 #include "panel/NotifyFixture.h"
 
@@ -102,7 +103,7 @@ TEST_F(NestedLoopTest, OnlyTheCallersRecordChangesOrNothing) {
         };
         g_boxes.clear();
         if (c.loop == Loop::kSaveBox) {
-            m_panel.m_strDataPath = m_folder.File("ないフォルダ\\CorvanaData.ini");
+            Fields(m_panel).m_strDataPath = m_folder.File("ないフォルダ\\CorvanaData.ini");
             g_inFirstBox = change;
         }
         CModalScript script(kWindowSelCaption, [&](HWND dlg) {
@@ -120,7 +121,7 @@ TEST_F(NestedLoopTest, OnlyTheCallersRecordChangesOrNothing) {
             EXPECT_FALSE(g_inFirstBox) << "no save asked the user";
             for (const std::string& box : g_boxes)
                 EXPECT_EQ(kSaveError, box);
-            m_panel.m_strDataPath = DataPath();
+            Fields(m_panel).m_strDataPath = DataPath();
         } else {
             EXPECT_TRUE(g_boxes.empty());
         }
@@ -131,7 +132,7 @@ TEST_F(NestedLoopTest, OnlyTheCallersRecordChangesOrNothing) {
         if (request == "park" && !callerGone)
             expected = expected == "A B C" ? "B C" : expected.erase(expected.find(" A"), 2);
         EXPECT_EQ(expected, Labels(false));
-        for (const CMemletData& d : m_panel.m_MemletList) {
+        for (const CMemletData& d : Fields(m_panel).m_MemletList) {
             if (d.m_strText != "A") {
                 EXPECT_EQ(titles.at(d.m_strText), d.m_strTitle) << d.m_strText;
             }

@@ -1,3 +1,4 @@
+#include "panel/ControlDlgTestAccess.h"
 #include "panel/NotifyFixture.h"
 
 #include <commctrl.h>
@@ -36,9 +37,9 @@ void NotifyTest::SetUp() {
     PanelTest::SetUp();
     if (HasFatalFailure())
         return;
-    m_panel.m_nSaveTiming = 1;
+    Fields(m_panel).m_nSaveTiming = 1;
     // A template whose condition and leader line no note below has.
-    CMemletData& t = m_panel.m_MemletTemplate;
+    CMemletData& t = Fields(m_panel).m_MemletTemplate;
     t.m_nProcessFlag = 1;
     t.m_nTitleFlag = 1;
     t.m_nFull = 1;
@@ -57,12 +58,12 @@ void NotifyTest::SetUp() {
     m_pending.m_strPath = m_folder.File("BriscoPendingList.ini");
     SetExportStackDlg(&m_export);
     SetPendingDlg(&m_pending);
-    SetWindowSubclass(m_panel.m_ListCtrl.m_hWnd, WatchList, kWatchId, (DWORD_PTR)this);
+    SetWindowSubclass(Fields(m_panel).m_ListCtrl.m_hWnd, WatchList, kWatchId, (DWORD_PTR)this);
 }
 
 void NotifyTest::TearDown() {
-    RemoveWindowSubclass(m_panel.m_ListCtrl.m_hWnd, WatchList, kWatchId);
-    m_panel.m_nSaveTiming = 0;
+    RemoveWindowSubclass(Fields(m_panel).m_ListCtrl.m_hWnd, WatchList, kWatchId);
+    Fields(m_panel).m_nSaveTiming = 0;
     PanelTest::TearDown();
 }
 
@@ -78,17 +79,17 @@ LRESULT CALLBACK NotifyTest::WatchList(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
 void NotifyTest::SetNotes(std::vector<CMemletData> notes) {
     for (CMemletData& d : notes)
         d.m_nSerial = CMemletData::NewSerial();
-    m_panel.m_MemletList = std::move(notes);
+    Fields(m_panel).m_MemletList = std::move(notes);
     Tick();
 }
 
 void NotifyTest::ClearNotes() {
-    int timing = m_panel.m_nSaveTiming;
-    m_panel.m_nSaveTiming = 0;
-    for (CMemletData& d : m_panel.m_MemletList)
+    int timing = m_panel.SaveTiming();
+    Fields(m_panel).m_nSaveTiming = 0;
+    for (CMemletData& d : Fields(m_panel).m_MemletList)
         d.EndMemlet();
-    m_panel.m_nSaveTiming = timing;
-    m_panel.m_MemletList.clear();
+    Fields(m_panel).m_nSaveTiming = timing;
+    Fields(m_panel).m_MemletList.clear();
     m_export.m_MemletList.clear();
     m_pending.m_PendingList.clear();
     m_refreshes.clear();
@@ -97,20 +98,20 @@ void NotifyTest::ClearNotes() {
 }
 
 CMemletData* NotifyTest::Find(const std::string& text) {
-    for (CMemletData& d : m_panel.m_MemletList)
+    for (CMemletData& d : Fields(m_panel).m_MemletList)
         if (d.m_strText == text)
             return &d;
     return nullptr;
 }
 
 CMemletWin* NotifyTest::NoteOf(const std::string& text) {
-    for (CMemletData& d : m_panel.m_MemletList)
+    for (CMemletData& d : Fields(m_panel).m_MemletList)
         if (d.m_strText == text && d.m_pMemletWin)
             return d.m_pMemletWin;
     return nullptr;
 }
 
-std::string NotifyTest::Labels(bool marks) const { return Labels(m_panel.m_MemletList, marks); }
+std::string NotifyTest::Labels(bool marks) const { return Labels(Fields(m_panel).m_MemletList, marks); }
 
 std::string NotifyTest::Labels(const std::vector<CMemletData>& list, bool marks) {
     std::string out;
@@ -125,7 +126,7 @@ std::string NotifyTest::Labels(const std::vector<CMemletData>& list, bool marks)
 }
 
 int NotifyTest::StrayNotes(HWND except) const {
-    StraySearch s{&m_panel.m_MemletList, except};
+    StraySearch s{&Fields(m_panel).m_MemletList, except};
     EnumThreadWindows(GetCurrentThreadId(), CountStray, (LPARAM)&s);
     return s.count;
 }

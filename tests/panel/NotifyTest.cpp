@@ -10,6 +10,7 @@
 
 #include "framework/ModalScript.h"
 #include "note/MemletWin.h"
+#include "panel/ControlDlgTestAccess.h"
 #include "panel/Hub.h"
 #include "panel/NotifyFixture.h"
 #include "res/resource.h"
@@ -32,7 +33,7 @@ protected:
         ASSERT_EQ(WindowRect(m_w2), (RECT{760, 150, 1160, 450}));
     }
     void TearDown() override {
-        m_panel.m_nSaveTiming = 0;
+        Fields(m_panel).m_nSaveTiming = 0;
         m_stranger.EndMemlet();
         NotifyTest::TearDown();
     }
@@ -71,9 +72,9 @@ public:
         m_refreshes.clear();
     }
     void CloseScene() {
-        m_panel.m_nSaveTiming = 0;
+        Fields(m_panel).m_nSaveTiming = 0;
         m_stranger.EndMemlet();
-        m_panel.m_nSaveTiming = 1;
+        Fields(m_panel).m_nSaveTiming = 1;
         ClearNotes();
     }
     CMemletWin* Caller(const std::string& name) {
@@ -83,7 +84,7 @@ public:
     }
     // What a record takes from the template on every road to another window.
     void ExpectTemplateCondition(const CMemletData& d) {
-        const CMemletData& t = m_panel.m_MemletTemplate;
+        const CMemletData& t = Fields(m_panel).m_MemletTemplate;
         EXPECT_EQ(t.m_nProcessFlag, d.m_nProcessFlag);
         EXPECT_EQ(t.m_nTitleFlag, d.m_nTitleFlag);
         EXPECT_EQ(t.m_nExtentFlag, d.m_nExtentFlag);
@@ -141,7 +142,7 @@ public:
         ExpectArrow(d.m_arrow, 0, 11, 12, 13, 14);  // the template's offsets, no line
     }
     void ExpectCopyAtFront(const char* source) {
-        const CMemletData& front = m_panel.m_MemletList[0];
+        const CMemletData& front = Fields(m_panel).m_MemletList[0];
         EXPECT_EQ(Moved(m_before, 5), front.m_rectWin);
         EXPECT_EQ(0, front.m_bAttached);
         EXPECT_EQ(nullptr, front.m_pMemletWin);
@@ -151,7 +152,7 @@ public:
         EXPECT_EQ(m_callerWnd, NoteOf(source)->m_hWnd);
     }
     void ExpectPastedAgain() {
-        const CMemletData& e = m_panel.m_MemletList[0];
+        const CMemletData& e = Fields(m_panel).m_MemletList[0];
         ExpectOnW2(e);
         EXPECT_EQ("RecE", e.m_strExClass);  // its own
     }
@@ -199,7 +200,7 @@ std::vector<Road> Roads() {
         {"duplicate", "A", copy, Dialog::kNone, "", "A A D B C", {"A A* D* B* C*"}, 0,
          [](NotifyRoadTest& t) {
              t.ExpectCopyAtFront("A");
-             const CMemletData& front = t.m_panel.m_MemletList[0];
+             const CMemletData& front = Fields(t.m_panel).m_MemletList[0];
              EXPECT_EQ("付箋の的一", front.m_strTitle);
              NotifyRoadTest::ExpectArrow(front.m_arrow, 1, 30, 20, 50, 60);
          }},
@@ -207,8 +208,8 @@ std::vector<Road> Roads() {
          {"C A* D* B* C*"}, 0,
          [](NotifyRoadTest& t) {
              t.ExpectCopyAtFront("C");
-             EXPECT_EQ((RECT{1155, 705, 1355, 765}), t.m_panel.m_MemletList[0].m_rectWin);
-             EXPECT_EQ("DESKTOP", t.m_panel.m_MemletList[0].m_strExeName);
+             EXPECT_EQ((RECT{1155, 705, 1355, 765}), Fields(t.m_panel).m_MemletList[0].m_rectWin);
+             EXPECT_EQ("DESKTOP", Fields(t.m_panel).m_MemletList[0].m_strExeName);
          }},
         {"export", "A", exportNote, Dialog::kNone, "", "A D B C", {}, 0,
          [](NotifyRoadTest& t) {
@@ -245,7 +246,7 @@ std::vector<Road> Roads() {
          [](NotifyRoadTest& t) {
              t.ExpectCopyAtFront("A");
              EXPECT_EQ("ソフト表", t.NoteOf("A")->getText());
-             EXPECT_EQ("能力予定", t.m_panel.m_MemletList[0].m_strText);
+             EXPECT_EQ("能力予定", Fields(t.m_panel).m_MemletList[0].m_strText);
          }},
         {"absorb", "A", absorb, Dialog::kNone, "", "A B C", {"A B* C*"}, 1,
          [](NotifyRoadTest& t) {
@@ -285,7 +286,7 @@ std::vector<Road> Roads() {
          },
          Dialog::kNone, "", "E A D B C", {"E A* D* B* C*"}, 0,
          [](NotifyRoadTest& t) {
-             const CMemletData& e = t.m_panel.m_MemletList[0];
+             const CMemletData& e = Fields(t.m_panel).m_MemletList[0];
              EXPECT_EQ(1, e.m_reserve.m_nDue);
              EXPECT_EQ("無題 - メモ帳", e.m_strTitle);
              EXPECT_EQ("RecE", e.m_strExClass);
@@ -303,7 +304,7 @@ std::vector<Road> Roads() {
              return 0;
          },
          Dialog::kNone, "", "E A D B C", {"E A* D* B* C*"}, 0,
-         [](NotifyRoadTest& t) { EXPECT_EQ(0, t.m_panel.m_MemletList[0].m_reserve.m_nDue); }},
+         [](NotifyRoadTest& t) { EXPECT_EQ(0, Fields(t.m_panel).m_MemletList[0].m_reserve.m_nDue); }},
         {"paste again", "", [](NotifyRoadTest& t, CMemletWin*) { return RepasteMemlet(t.Pasted("E")); },
          Dialog::kChoose, "", "E A D B C", {"E A* D* B* C*"}, 1, [](NotifyRoadTest& t) { t.ExpectPastedAgain(); }},
         {"paste again cancelled", "", [](NotifyRoadTest& t, CMemletWin*) { return RepasteMemlet(t.Pasted("E")); },
@@ -355,7 +356,7 @@ TEST_F(NotifyRoadTest, EveryRoadChangesTheListRefillsAndSaves) {
             OpenScene();
             if (HasFatalFailure())
                 return;
-            m_panel.m_strDataPath = failing ? badPath : goodPath;
+            Fields(m_panel).m_strDataPath = failing ? badPath : goodPath;
             // What a later refill of a row's view would clear.
             m_panel.SetDlgText(IDC_EDIT_TEXT, "前の本文");
             for (int id : {IDC_BUTTON_WINDOWCENTER, IDC_BUTTON_MONITORCENTER, IDC_BUTTON_EDITTEXT,
@@ -390,9 +391,9 @@ TEST_F(NotifyRoadTest, EveryRoadChangesTheListRefillsAndSaves) {
                 } else {
                     std::vector<CMemletData> loaded;
                     LoadMemletFile(goodPath, loaded);
-                    ASSERT_EQ(m_panel.m_MemletList.size(), loaded.size());
+                    ASSERT_EQ(Fields(m_panel).m_MemletList.size(), loaded.size());
                     for (size_t i = 0; i < loaded.size(); i++) {
-                        const CMemletData& d = m_panel.m_MemletList[i];
+                        const CMemletData& d = Fields(m_panel).m_MemletList[i];
                         EXPECT_EQ(d.m_strText, loaded[i].m_strText) << i;
                         EXPECT_EQ(d.m_strTitle, loaded[i].m_strTitle) << i;
                         EXPECT_EQ(d.m_strExeName, loaded[i].m_strExeName) << i;
@@ -522,7 +523,7 @@ TEST_F(NotifyRoadTest, RecordsGetSerialsAsTheyEnterTheList) {
     NotifyCopyWindow(NoteOf("L2"));
     EXPECT_EQ("L2 E 新 L1 L2", Labels(false));
     std::set<uint64_t> serials;
-    for (const CMemletData& d : m_panel.m_MemletList) {
+    for (const CMemletData& d : Fields(m_panel).m_MemletList) {
         EXPECT_NE(0u, d.m_nSerial) << d.m_strText;
         EXPECT_TRUE(serials.insert(d.m_nSerial).second) << d.m_strText;
     }
@@ -531,7 +532,7 @@ TEST_F(NotifyRoadTest, RecordsGetSerialsAsTheyEnterTheList) {
     NotifyMove(NoteOf("L1"));
     EXPECT_EQ("付箋の的二", Find("L1")->m_strTitle);
     EXPECT_EQ(l1, Find("L1")->m_nSerial);
-    NotifyMovePendingList(m_panel.m_MemletList[4].m_pMemletWin);
+    NotifyMovePendingList(Fields(m_panel).m_MemletList[4].m_pMemletWin);
     EXPECT_EQ("L2 E 新 L1", Labels(false));
     ASSERT_EQ(1u, m_pending.m_PendingList.size());
     EXPECT_EQ(0u, serials.count(m_pending.m_PendingList[0].m_nSerial));
@@ -621,9 +622,9 @@ TEST_F(NotifyRoadTest, AbsorbTakesTheOneOverlappingNoteOnTheSameWindow) {
         EXPECT_EQ(3, caller->m_nColor);
         EXPECT_EQ(2, caller->m_nBkColor);
         EXPECT_EQ(1, caller->m_arrow.m_nArwFlag);
-        m_panel.m_nSaveTiming = 0;
+        Fields(m_panel).m_nSaveTiming = 0;
         stranger.EndMemlet();
-        m_panel.m_nSaveTiming = 1;
+        Fields(m_panel).m_nSaveTiming = 1;
         ClearNotes();
     }
 }

@@ -1,3 +1,4 @@
+#include "panel/ControlDlgTestAccess.h"
 #include "panel/PanelFixture.h"
 
 #include <objbase.h>
@@ -72,7 +73,7 @@ void PanelTest::OpenPanel() {
 
 void PanelTest::TearDown() {
     // Open notes go first, while the panel that hears of them exists.
-    for (CMemletData& d : m_panel.m_MemletList)
+    for (CMemletData& d : Fields(m_panel).m_MemletList)
         d.EndMemlet();
     for (HWND h : m_targets)
         if (IsWindow(h))
@@ -120,7 +121,7 @@ HWND PanelTest::Target(const TargetArgs& args) {
 }
 
 const CWinInf* PanelTest::Listed(HWND hwnd) const {
-    for (const CWinInf& w : m_panel.m_WinInfList)
+    for (const CWinInf& w : Fields(m_panel).m_WinInfList)
         if (w.m_hWnd == hwnd)
             return &w;
     return nullptr;

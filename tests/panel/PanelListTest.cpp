@@ -8,6 +8,7 @@
 
 #include "framework/Text.h"
 #include "note/MemletWin.h"
+#include "panel/ControlDlgTestAccess.h"
 #include "panel/Hub.h"
 #include "panel/PanelFixture.h"
 #include "platform/OsVersion.h"
@@ -23,16 +24,16 @@ TEST(PanelConstruction, PublishesItsLimitsAndItselfWithTheDefaults) {
     EXPECT_EQ(20, g_pPropatyData->m_nMinHeight);
     EXPECT_EQ(600, g_pPropatyData->m_nMaxWidth);
     EXPECT_EQ(400, g_pPropatyData->m_nMaxHeight);
-    EXPECT_EQ(8u, panel->m_nHkPastModifiers);
-    EXPECT_EQ(83u, panel->m_nHkPastKey);
-    EXPECT_EQ(8u, panel->m_nHkPastDtModifiers);
-    EXPECT_EQ(86u, panel->m_nHkPastDtKey);
-    EXPECT_EQ(50, panel->m_nPosInterval);
-    EXPECT_EQ(0, panel->m_bInit);
-    EXPECT_EQ(0, panel->m_nSaveTiming);
-    EXPECT_EQ(0, panel->m_nListMode);
-    EXPECT_EQ(0, panel->m_bRefreshListener);
-    EXPECT_EQ(0, panel->m_bPastBusy + panel->m_bPastDtBusy);
+    EXPECT_EQ(8u, panel->HkPastModifiers());
+    EXPECT_EQ(83u, panel->HkPastKey());
+    EXPECT_EQ(8u, panel->HkPastDtModifiers());
+    EXPECT_EQ(86u, panel->HkPastDtKey());
+    EXPECT_EQ(50, panel->PosInterval());
+    EXPECT_EQ(0, Fields(*panel).m_bInit);
+    EXPECT_EQ(0, panel->SaveTiming());
+    EXPECT_EQ(0, Fields(*panel).m_nListMode);
+    EXPECT_EQ(0, Fields(*panel).m_bRefreshListener);
+    EXPECT_EQ(0, Fields(*panel).m_bPastBusy + Fields(*panel).m_bPastDtBusy);
     EXPECT_EQ(nullptr, panel->m_hWnd);  // no window before the main window creates it
     delete panel;
     EXPECT_EQ(nullptr, g_pPropatyData);
@@ -43,7 +44,7 @@ class PanelListTest : public PanelTest {
 protected:
     HWND List() const { return m_panel.GetDlgItem(IDC_LIST_DATA); }
     int Rows() const { return (int)SendMessageW(List(), LVM_GETITEMCOUNT, 0, 0); }
-    std::string Cell(int row, int column) const { return m_panel.m_ListCtrl.GetItemText(row, column); }
+    std::string Cell(int row, int column) const { return Fields(m_panel).m_ListCtrl.GetItemText(row, column); }
     int Image(int row) const {
         LVITEMW it{};
         it.mask = LVIF_IMAGE;
@@ -53,14 +54,14 @@ protected:
     }
     int Selected() const { return (int)SendMessageW(List(), LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED); }
     void Select(int row) {
-        m_panel.m_ListCtrl.SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-        m_panel.m_ListCtrl.SetSelectionMark(row);
+        Fields(m_panel).m_ListCtrl.SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        Fields(m_panel).m_ListCtrl.SetSelectionMark(row);
     }
     std::string Count() const { return m_panel.GetDlgText(IDC_STATIC_COUNT); }
     void Fill(int n) {
-        m_panel.m_MemletList.clear();
+        Fields(m_panel).m_MemletList.clear();
         for (int i = 0; i < n; i++)
-            m_panel.m_MemletList.push_back(NoteFor("行" + std::to_string(i)));
+            Fields(m_panel).m_MemletList.push_back(NoteFor("行" + std::to_string(i)));
         m_panel.UpdateList();
     }
 };
@@ -91,10 +92,11 @@ TEST_F(PanelListTest, ReportViewOfOneSelectionSharingTheCachesImages) {
     EXPECT_TRUE(style & LVS_SINGLESEL);
     EXPECT_TRUE(style & LVS_SHOWSELALWAYS);
     EXPECT_TRUE(style & LVS_SHAREIMAGELISTS);
-    DWORD ex = m_panel.m_ListCtrl.GetExtendedStyle();
+    DWORD ex = Fields(m_panel).m_ListCtrl.GetExtendedStyle();
     EXPECT_TRUE(ex & LVS_EX_FULLROWSELECT);
     EXPECT_EQ((ex & LVS_EX_GRIDLINES) != 0, IsVistaOrLater() != 0);
-    EXPECT_EQ((HIMAGELIST)SendMessageW(List(), LVM_GETIMAGELIST, LVSIL_SMALL, 0), m_panel.m_ImageList.GetImageList());
+    EXPECT_EQ((HIMAGELIST)SendMessageW(List(), LVM_GETIMAGELIST, LVSIL_SMALL, 0),
+              Fields(m_panel).m_ImageList.GetImageList());
     // The centring buttons wait for a selection.
     EXPECT_FALSE(IsWindowEnabled(m_panel.GetDlgItem(IDC_BUTTON_WINDOWCENTER)));
     EXPECT_FALSE(IsWindowEnabled(m_panel.GetDlgItem(IDC_BUTTON_MONITORCENTER)));
@@ -103,9 +105,9 @@ TEST_F(PanelListTest, ReportViewOfOneSelectionSharingTheCachesImages) {
 TEST_F(PanelListTest, TheImagesOutliveTheListView) {
     CMemletData d = NoteFor("的");
     d.m_strExePath = Targets().Path();
-    m_panel.m_MemletList = {d};
+    Fields(m_panel).m_MemletList = {d};
     m_panel.UpdateList();
-    HIMAGELIST images = m_panel.m_ImageList.GetImageList();
+    HIMAGELIST images = Fields(m_panel).m_ImageList.GetImageList();
     int count = ImageList_GetImageCount(images);
     ASSERT_GE(count, 1);
     m_panel.DestroyWindow();
@@ -124,15 +126,15 @@ TEST_F(PanelListTest, ProgramNameOnlyWithTheProcessConditionWithItsIcon) {
     off.m_nProcessFlag = 0;
     CMemletData desktop = NoteFor("DESKTOP");
     desktop.m_strExeName = desktop.m_strExePath = "DESKTOP";
-    m_panel.m_MemletList = {on, off, desktop};
+    Fields(m_panel).m_MemletList = {on, off, desktop};
     m_panel.UpdateList();
     ASSERT_EQ(3, Rows());
     EXPECT_EQ(kTargetsExeName, Cell(0, 0));
     EXPECT_EQ("", Cell(1, 0));
     EXPECT_EQ("DESKTOP", Cell(2, 0));
     // The same path gives the same image, another path another one.
-    int program = m_panel.m_ImageList.GetIconIndex(Targets().Path());
-    int desk = m_panel.m_ImageList.GetIconIndex("DESKTOP");
+    int program = Fields(m_panel).m_ImageList.GetIconIndex(Targets().Path());
+    int desk = Fields(m_panel).m_ImageList.GetIconIndex("DESKTOP");
     ASSERT_GE(program, 0);
     ASSERT_GE(desk, 0);
     EXPECT_NE(program, desk);
@@ -147,14 +149,14 @@ TEST_F(PanelListTest, SecondColumnInTitleMode) {
         int titleFlag, full;
         const char* shown;
     } cases[] = {{1, 1, "題名全体"}, {1, 0, "部分"}, {0, 1, ""}, {0, 0, ""}};
-    m_panel.m_MemletList.clear();
+    Fields(m_panel).m_MemletList.clear();
     for (const Case& c : cases) {
         CMemletData d = NoteFor("題名全体");
         d.m_strPart = "部分";
         d.m_nTitleFlag = c.titleFlag;
         d.m_nFull = c.full;
         d.m_strText = "本文";
-        m_panel.m_MemletList.push_back(d);
+        Fields(m_panel).m_MemletList.push_back(d);
     }
     m_panel.UpdateList();
     for (int i = 0; i < 4; i++)
@@ -167,23 +169,23 @@ TEST_F(PanelListTest, TextModeShowsTheLiveTextOfOpenNotesAndTheStoredTextOfOther
     open.m_strText = "保存の本文";
     CMemletData closed = NoteFor("どこにもない窓");
     closed.m_strText = "閉じた本文";
-    m_panel.m_MemletList = {open, closed};
+    Fields(m_panel).m_MemletList = {open, closed};
     Tick();
-    ASSERT_NE(nullptr, m_panel.m_MemletList[0].m_pMemletWin);
-    EXPECT_EQ(w, m_panel.m_MemletList[0].m_hWndTarget);
-    m_panel.m_MemletList[0].m_pMemletWin->setText("生きた本文");
+    ASSERT_NE(nullptr, Fields(m_panel).m_MemletList[0].m_pMemletWin);
+    EXPECT_EQ(w, Fields(m_panel).m_MemletList[0].m_hWndTarget);
+    Fields(m_panel).m_MemletList[0].m_pMemletWin->setText("生きた本文");
 
     EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(m_panel.m_hWnd, IDC_RADIO_TITLE));
     EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(m_panel.m_hWnd, IDC_RADIO_TEXT));
     // The radio button as the user clicks it.
     SendMessageW(m_panel.GetDlgItem(IDC_RADIO_TEXT), BM_CLICK, 0, 0);
-    EXPECT_EQ(1, m_panel.m_nListMode);
+    EXPECT_EQ(1, Fields(m_panel).m_nListMode);
     EXPECT_EQ("生きた本文", Cell(0, 1));
     EXPECT_EQ("閉じた本文", Cell(1, 1));
-    EXPECT_EQ("保存の本文", m_panel.m_MemletList[0].m_strText);  // only shown, not taken
+    EXPECT_EQ("保存の本文", Fields(m_panel).m_MemletList[0].m_strText);  // only shown, not taken
 
     SendMessageW(m_panel.GetDlgItem(IDC_RADIO_TITLE), BM_CLICK, 0, 0);
-    EXPECT_EQ(0, m_panel.m_nListMode);
+    EXPECT_EQ(0, Fields(m_panel).m_nListMode);
     EXPECT_EQ("本文の的", Cell(0, 1));
     EXPECT_EQ("どこにもない窓", Cell(1, 1));
 }
@@ -196,10 +198,10 @@ TEST_F(PanelListTest, LineBreaksInRowsShowAsOneSpace) {
     CMemletData closed = NoteFor("どこにもない窓");
     closed.m_strTitle = "一行目\r\n二行目\n三行目";
     closed.m_strText = "Meeting at 3pm\r\n日本語テスト\r\n\r\n";
-    m_panel.m_MemletList = {open, closed};
+    Fields(m_panel).m_MemletList = {open, closed};
     Tick();
-    ASSERT_NE(nullptr, m_panel.m_MemletList[0].m_pMemletWin);
-    m_panel.m_MemletList[0].m_pMemletWin->setText("上の行\r\n下の行");
+    ASSERT_NE(nullptr, Fields(m_panel).m_MemletList[0].m_pMemletWin);
+    Fields(m_panel).m_MemletList[0].m_pMemletWin->setText("上の行\r\n下の行");
     m_panel.UpdateList();
     EXPECT_EQ("一行目 二行目 三行目", Cell(1, 1));
 
@@ -207,9 +209,9 @@ TEST_F(PanelListTest, LineBreaksInRowsShowAsOneSpace) {
     EXPECT_EQ("上の行 下の行", Cell(0, 1));
     EXPECT_EQ("Meeting at 3pm 日本語テスト  ", Cell(1, 1));
     std::string live;
-    m_panel.m_MemletList[0].GetText(&live);
+    Fields(m_panel).m_MemletList[0].GetText(&live);
     EXPECT_EQ("上の行\r\n下の行", live);
-    EXPECT_EQ("Meeting at 3pm\r\n日本語テスト\r\n\r\n", m_panel.m_MemletList[1].m_strText);
+    EXPECT_EQ("Meeting at 3pm\r\n日本語テスト\r\n\r\n", Fields(m_panel).m_MemletList[1].m_strText);
     SendMessageW(m_panel.GetDlgItem(IDC_RADIO_TITLE), BM_CLICK, 0, 0);
 }
 
@@ -224,7 +226,7 @@ TEST_F(PanelListTest, DatesInLocalTimeWithTheMonthPaddedByABlank) {
     CMemletData bad = a;
     bad.m_tAcsDate = -1;
     bad.m_tGenDate = (int64_t)1 << 60;
-    m_panel.m_MemletList = {a, b, bad};
+    Fields(m_panel).m_MemletList = {a, b, bad};
     m_panel.UpdateList();
     EXPECT_EQ("2025/12/31 23:59", Cell(0, 2));
     EXPECT_EQ("2026/ 1/05 07:08", Cell(0, 3));
@@ -248,9 +250,9 @@ TEST_F(PanelListTest, SelectedRowKeptAcrossARefill) {
     ASSERT_EQ(2, Selected());
     m_panel.UpdateList();
     EXPECT_EQ(2, Selected());
-    EXPECT_EQ(2, m_panel.m_ListCtrl.GetSelectionMark());
+    EXPECT_EQ(2, Fields(m_panel).m_ListCtrl.GetSelectionMark());
     // The row, not the record: another record at that row stays selected.
-    m_panel.m_MemletList.erase(m_panel.m_MemletList.begin());
+    Fields(m_panel).m_MemletList.erase(Fields(m_panel).m_MemletList.begin());
     m_panel.UpdateList();
     EXPECT_EQ(2, Selected());
     EXPECT_EQ("行3", Cell(2, 1));
@@ -259,17 +261,17 @@ TEST_F(PanelListTest, SelectedRowKeptAcrossARefill) {
 TEST_F(PanelListTest, SelectionPastTheEndIsDropped) {
     Fill(5);
     Select(4);
-    m_panel.m_MemletList.pop_back();
+    Fields(m_panel).m_MemletList.pop_back();
     m_panel.UpdateList();
     EXPECT_EQ(4, Rows());
     EXPECT_EQ(-1, Selected());
     // Commands act on the mark: it must not name a row that is gone.
-    EXPECT_EQ(-1, m_panel.m_ListCtrl.GetSelectionMark());
-    m_panel.m_MemletList.clear();
+    EXPECT_EQ(-1, Fields(m_panel).m_ListCtrl.GetSelectionMark());
+    Fields(m_panel).m_MemletList.clear();
     Select(0);
     Fill(0);
     EXPECT_EQ(-1, Selected());
-    EXPECT_EQ(-1, m_panel.m_ListCtrl.GetSelectionMark());
+    EXPECT_EQ(-1, Fields(m_panel).m_ListCtrl.GetSelectionMark());
 }
 
 TEST_F(PanelListTest, NothingSelectedStaysUnselected) {
@@ -297,15 +299,13 @@ TEST_F(PanelListTest, ListenerHearsOfEveryRefillByPost) {
     m_panel.UpdateList();
     EXPECT_EQ(0, posted());  // nobody asked yet
 
-    m_panel.m_bRefreshListener = 1;
-    m_panel.m_nRefreshMessage = message;
-    m_panel.m_hWndRefreshListener = listener.m_hWnd;
+    m_panel.SetRefreshListener(listener.m_hWnd, message);
     m_panel.UpdateList();
     EXPECT_EQ(1, posted());
     m_panel.PasteToDesktop(0);  // a paste refills the list too
     EXPECT_EQ(1, posted());
 
-    m_panel.m_bRefreshListener = 0;
+    m_panel.ClearRefreshListener();
     m_panel.UpdateList();
     EXPECT_EQ(0, posted());
     listener.DestroyWindow();

@@ -10,6 +10,7 @@
 #include <ctime>
 
 #include "note/MemletWin.h"
+#include "panel/ControlDlgTestAccess.h"
 #include "panel/ExtentUtlData.h"
 #include "panel/PanelFixture.h"
 #include "res/resource.h"
@@ -22,15 +23,15 @@ protected:
     void SetUp() override {
         PanelTest::SetUp();
         // The template's dates are those of start-up, long before any paste.
-        m_panel.m_MemletTemplate.m_tGenDate = LocalTime(2001, 2, 3, 4, 5);
-        m_panel.m_MemletTemplate.m_tAcsDate = LocalTime(2001, 2, 3, 4, 6);
+        Fields(m_panel).m_MemletTemplate.m_tGenDate = LocalTime(2001, 2, 3, 4, 5);
+        Fields(m_panel).m_MemletTemplate.m_tAcsDate = LocalTime(2001, 2, 3, 4, 6);
         m_before = _time64(nullptr);
     }
     // The one note the paste made.
     const CMemletData& Pasted() {
-        EXPECT_EQ(1u, m_panel.m_MemletList.size());
+        EXPECT_EQ(1u, Fields(m_panel).m_MemletList.size());
         static CMemletData none;
-        return m_panel.m_MemletList.empty() ? none : m_panel.m_MemletList[0];
+        return Fields(m_panel).m_MemletList.empty() ? none : Fields(m_panel).m_MemletList[0];
     }
     // A new note: a copy of the template, detached, dated now.
     void ExpectFresh(const CMemletData& d) {
@@ -58,7 +59,7 @@ protected:
         p.m_nExtentFlag = extentFlag;
         p.m_strExClass = cls;
         p.m_nExCtlId = id;
-        m_panel.m_PreSetList.push_back(p);
+        Fields(m_panel).m_PreSetList.push_back(p);
     }
     HWND WithChild(const std::string& title, const char* cls, int id, const char* text) {
         HWND w = Target(title);
@@ -96,7 +97,7 @@ TEST_F(PasteTest, OnAWindowWithTheCursorInsideCentresTheNoteOnIt) {
     // Near the window's corner the note reaches past the window: no adjustment.
     ASSERT_TRUE(MoveCursor(301, 201));
     m_panel.PasteToWindow(w);
-    EXPECT_EQ(m_panel.m_MemletList[0].m_rectWin, (RECT{201, 171, 401, 231}));
+    EXPECT_EQ(Fields(m_panel).m_MemletList[0].m_rectWin, (RECT{201, 171, 401, 231}));
 }
 
 TEST_F(PasteTest, OddInitialSizesLoseOnePixel) {
@@ -119,8 +120,8 @@ TEST_F(PasteTest, OnAWindowWithTheCursorOutsideLeavesBothRectanglesEmpty) {
     EXPECT_TRUE(Empty(d.m_rectTarget)) << d.m_rectTarget;
     // The note then opens centred on the window at the initial size.
     Tick();
-    ASSERT_NE(nullptr, m_panel.m_MemletList[0].m_pMemletWin);
-    EXPECT_EQ(WindowRect(m_panel.m_MemletList[0].m_pMemletWin->m_hWnd), (RECT{400, 320, 600, 380}));
+    ASSERT_NE(nullptr, Fields(m_panel).m_MemletList[0].m_pMemletWin);
+    EXPECT_EQ(WindowRect(Fields(m_panel).m_MemletList[0].m_pMemletWin->m_hWnd), (RECT{400, 320, 600, 380}));
 }
 
 TEST_F(PasteTest, RefusedWindowsGetNoNote) {
@@ -142,7 +143,7 @@ TEST_F(PasteTest, RefusedWindowsGetNoNote) {
         m_panel.PasteToWindow(w);
     if (GetShellWindow())
         m_panel.PasteToWindow(GetShellWindow());
-    EXPECT_EQ(0u, m_panel.m_MemletList.size());
+    EXPECT_EQ(0u, Fields(m_panel).m_MemletList.size());
 }
 
 TEST_F(PasteTest, OnTheDesktopAtTheBottomRightCornerTheRightAndBottomEdgesAreHeld) {
@@ -165,7 +166,7 @@ TEST_F(PasteTest, OnTheDesktopAtTheTopLeftCornerTheNoteReachesPastTheEdges) {
     EXPECT_EQ(Pasted().m_rectWin, (RECT{work.left - 100, work.top - 30, work.left + 100, work.top + 30}));
     ASSERT_TRUE(MoveCursor(640, 400));
     m_panel.PasteToDesktop(1);
-    EXPECT_EQ(m_panel.m_MemletList[0].m_rectWin, (RECT{540, 370, 740, 430}));
+    EXPECT_EQ(Fields(m_panel).m_MemletList[0].m_rectWin, (RECT{540, 370, 740, 430}));
 }
 
 TEST_F(PasteTest, OnTheDesktopWithoutPlaceLeavesBothRectanglesEmpty) {
@@ -178,8 +179,8 @@ TEST_F(PasteTest, OnTheDesktopWithoutPlaceLeavesBothRectanglesEmpty) {
     EXPECT_TRUE(Empty(d.m_rectTarget));
     // It matches the desktop entry on the next tick.
     Tick();
-    EXPECT_EQ(GetDesktopWindow(), m_panel.m_MemletList[0].m_hWndTarget);
-    EXPECT_NE(nullptr, m_panel.m_MemletList[0].m_pMemletWin);
+    EXPECT_EQ(GetDesktopWindow(), Fields(m_panel).m_MemletList[0].m_hWndTarget);
+    EXPECT_NE(nullptr, Fields(m_panel).m_MemletList[0].m_pMemletWin);
 }
 
 TEST_F(PasteTest, OnAChosenWindowTakesItsEntry) {
@@ -204,29 +205,29 @@ TEST_F(PasteTest, InsertionAtTheFrontMarksTheOthersAndKeepsTheSelectedRow) {
     for (int i = 0; i < 5; i++) {
         CMemletData d = NoteFor("行" + std::to_string(i));
         d.m_bDirty = 0;
-        m_panel.m_MemletList.push_back(d);
+        Fields(m_panel).m_MemletList.push_back(d);
     }
     m_panel.UpdateList();
-    m_panel.m_ListCtrl.SetItemState(3, LVIS_SELECTED, LVIS_SELECTED);
-    m_panel.m_ListCtrl.SetSelectionMark(3);
+    Fields(m_panel).m_ListCtrl.SetItemState(3, LVIS_SELECTED, LVIS_SELECTED);
+    Fields(m_panel).m_ListCtrl.SetSelectionMark(3);
     m_panel.PasteToDesktop(0);
-    ASSERT_EQ(6u, m_panel.m_MemletList.size());
-    EXPECT_EQ("DESKTOP", m_panel.m_MemletList[0].m_strTitle);
+    ASSERT_EQ(6u, Fields(m_panel).m_MemletList.size());
+    EXPECT_EQ("DESKTOP", Fields(m_panel).m_MemletList[0].m_strTitle);
     for (int i = 1; i <= 5; i++) {
-        EXPECT_EQ("行" + std::to_string(i - 1), m_panel.m_MemletList[i].m_strTitle);
-        EXPECT_EQ(1, m_panel.m_MemletList[i].m_bDirty) << i;
+        EXPECT_EQ("行" + std::to_string(i - 1), Fields(m_panel).m_MemletList[i].m_strTitle);
+        EXPECT_EQ(1, Fields(m_panel).m_MemletList[i].m_bDirty) << i;
     }
     HWND list = m_panel.GetDlgItem(IDC_LIST_DATA);
     EXPECT_EQ(6, (int)SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
     EXPECT_EQ(3, (int)SendMessageW(list, LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED));
-    EXPECT_EQ("行2", m_panel.m_ListCtrl.GetItemText(3, 1));
+    EXPECT_EQ("行2", Fields(m_panel).m_ListCtrl.GetItemText(3, 1));
     EXPECT_EQ("現在：6 枚", m_panel.GetDlgText(IDC_STATIC_COUNT));
     // SAVETIMING 0: nothing written.
     EXPECT_FALSE(FileExists(DataPath()));
 }
 
 TEST_F(PasteTest, WithSaveTimingOneEveryPasteWritesTheDataFile) {
-    m_panel.m_nSaveTiming = 1;
+    Fields(m_panel).m_nSaveTiming = 1;
     m_panel.PasteToDesktop(0);
     m_panel.PasteToDesktop(0);
     std::vector<CMemletData> loaded;
@@ -239,9 +240,9 @@ TEST_F(PasteTest, PresetWithItsChildGivesItsFlagsAndTheChildsText) {
     AddPreset(kTargetsExeName, 0, 1, 1, "Edit", 77);
     AddPreset(kTargetsExeName, 1, 0, 0, "Edit", 77);  // only the first one counts
     HWND w = WithChild("プリセットの窓", "Edit", 77, "子の本文");
-    m_panel.m_MemletTemplate.m_strPart = "部分";
-    m_panel.m_MemletTemplate.m_strExPart = "子の部分";
-    m_panel.m_MemletTemplate.m_nExFullFlag = 1;
+    Fields(m_panel).m_MemletTemplate.m_strPart = "部分";
+    Fields(m_panel).m_MemletTemplate.m_strExPart = "子の部分";
+    Fields(m_panel).m_MemletTemplate.m_nExFullFlag = 1;
     m_panel.PasteToWindow(w);
     const CMemletData& d = Pasted();
     EXPECT_EQ(0, d.m_nTitleFlag);
@@ -261,16 +262,16 @@ TEST_F(PasteTest, PresetWithItsChildGivesItsFlagsAndTheChildsText) {
     // whatever its title becomes.
     Targets().SetText(w, "題が変わっても");
     Tick();
-    EXPECT_EQ(w, m_panel.m_MemletList[0].m_hWndTarget);
-    EXPECT_EQ(1, m_panel.m_MemletList[0].m_bAttached);
+    EXPECT_EQ(w, Fields(m_panel).m_MemletList[0].m_hWndTarget);
+    EXPECT_EQ(1, Fields(m_panel).m_MemletList[0].m_bAttached);
 }
 
 TEST_F(PasteTest, PresetWithoutItsChildChangesNothing) {
     AddPreset(kTargetsExeName, 0, 0, 1, "Edit", 77);
-    const CMemletData& t = m_panel.m_MemletTemplate;
+    const CMemletData& t = Fields(m_panel).m_MemletTemplate;
     for (HWND w : {WithChild("別の子の窓", "Edit", 78, "違う子"), WithChild("別の組の窓", "Static", 77, "違う組"),
                    Target("子のない窓")}) {
-        m_panel.m_MemletList.clear();
+        Fields(m_panel).m_MemletList.clear();
         m_panel.PasteToWindow(w);
         const CMemletData& d = Pasted();
         EXPECT_EQ(t.m_nTitleFlag, d.m_nTitleFlag);
@@ -387,7 +388,7 @@ TEST_F(CopyDataTest, DesktopHandleMakesADesktopNoteAroundTheDropPoint) {
     EXPECT_EQ(d.m_rectTarget, WindowRect(GetDesktopWindow()));
     EXPECT_EQ(0, d.m_nExtentFlag);  // no preset for the desktop
     // No work-area adjustment at the corner.
-    m_panel.m_MemletList.clear();
+    Fields(m_panel).m_MemletList.clear();
     RECT work = WorkArea();
     Send(Record(GetDesktopWindow(), work.right, work.bottom));
     EXPECT_EQ(Pasted().m_rectWin, (RECT{work.right - 100, work.bottom - 30, work.right + 100, work.bottom + 30}));
@@ -402,7 +403,7 @@ TEST_F(CopyDataTest, HandleThatIsNoWindowGivesAnEmptyNoteThatMatchesNothing) {
     EXPECT_TRUE(Empty(d.m_rectTarget));
     EXPECT_EQ(d.m_rectWin, (RECT{200, 270, 400, 330}));
     Tick();
-    EXPECT_EQ(0, m_panel.m_MemletList[0].m_bAttached);
+    EXPECT_EQ(0, Fields(m_panel).m_MemletList[0].m_bAttached);
 }
 
 TEST_F(CopyDataTest, BadRecordsAreIgnored) {
@@ -417,12 +418,12 @@ TEST_F(CopyDataTest, BadRecordsAreIgnored) {
         bad.nCheck2 = checks.second;
         Send(bad);
     }
-    EXPECT_EQ(0u, m_panel.m_MemletList.size());
+    EXPECT_EQ(0u, Fields(m_panel).m_MemletList.size());
     // A longer buffer is read for its first 116 bytes.
     char longer[kExtentUtlDataSize + 8] = {};
     memcpy(longer, &good, kExtentUtlDataSize);
     Send(longer, sizeof longer);
-    EXPECT_EQ(1u, m_panel.m_MemletList.size());
+    EXPECT_EQ(1u, Fields(m_panel).m_MemletList.size());
 }
 
 TEST_F(CopyDataTest, UnterminatedFaceNameIsCutAt31Bytes) {
@@ -440,7 +441,7 @@ TEST_F(CopyDataTest, HugeCoordinatesAreClampedWithTheSizeKept) {
     const int limit = INT_MAX / 2;
     Send(Record(GetDesktopWindow(), INT_MAX, INT_MIN));
     EXPECT_EQ(Pasted().m_rectWin, (RECT{limit, -limit, limit + 200, -limit + 60}));
-    m_panel.m_MemletList.clear();
+    Fields(m_panel).m_MemletList.clear();
     Send(Record(GetDesktopWindow(), INT_MIN, INT_MAX));
     EXPECT_EQ(Pasted().m_rectWin, (RECT{-limit, limit, -limit + 200, limit + 60}));
 }

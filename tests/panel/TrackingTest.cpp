@@ -7,6 +7,7 @@
 
 #include "framework/TestWindows.h"
 #include "note/MemletWin.h"
+#include "panel/ControlDlgTestAccess.h"
 #include "panel/PanelFixture.h"
 #include "panel/PanelTimers.h"
 
@@ -18,19 +19,19 @@ bool SameFile(const std::string& a, const std::string& b) { return _stricmp(a.c_
 
 TEST_F(TrackingTest, DesktopEntryFirstThenTheWindowsOfOtherPrograms) {
     Tick();
-    ASSERT_FALSE(m_panel.m_WinInfList.empty());
-    const CWinInf& desktop = m_panel.m_WinInfList[0];
+    ASSERT_FALSE(Fields(m_panel).m_WinInfList.empty());
+    const CWinInf& desktop = Fields(m_panel).m_WinInfList[0];
     EXPECT_EQ(GetDesktopWindow(), desktop.m_hWnd);
     EXPECT_EQ("DESKTOP", desktop.m_strTitle);
     EXPECT_EQ("DESKTOP", desktop.m_strProcessName);
     EXPECT_EQ("DESKTOP", desktop.m_strPath);
     EXPECT_EQ(0, desktop.m_bEnumChild);
     EXPECT_TRUE(desktop.m_ChildList.empty());
-    EXPECT_EQ(0u, m_panel.m_MemletList.size());
+    EXPECT_EQ(0u, Fields(m_panel).m_MemletList.size());
 
     HWND w = Target("候補の窓");
     Tick();
-    EXPECT_EQ(GetDesktopWindow(), m_panel.m_WinInfList[0].m_hWnd);
+    EXPECT_EQ(GetDesktopWindow(), Fields(m_panel).m_WinInfList[0].m_hWnd);
     const CWinInf* entry = Listed(w);
     ASSERT_NE(nullptr, entry);
     EXPECT_EQ("候補の窓", entry->m_strTitle);
@@ -105,12 +106,12 @@ TEST_F(TrackingTest, TitlesAreReadInto260Bytes) {
     ASSERT_NE(nullptr, entry);
     EXPECT_EQ(title.substr(0, 259), entry->m_strTitle);
     m_panel.PasteToWindow(w);
-    ASSERT_EQ(1u, m_panel.m_MemletList.size());
-    EXPECT_EQ(title.substr(0, 259), m_panel.m_MemletList[0].m_strTitle);
+    ASSERT_EQ(1u, Fields(m_panel).m_MemletList.size());
+    EXPECT_EQ(title.substr(0, 259), Fields(m_panel).m_MemletList[0].m_strTitle);
     // A cut title still matches: it was stored the way it is read.
     Tick();
-    EXPECT_EQ(w, m_panel.m_MemletList[0].m_hWndTarget);
-    EXPECT_EQ(1, m_panel.m_MemletList[0].m_bAttached);
+    EXPECT_EQ(w, Fields(m_panel).m_MemletList[0].m_hWndTarget);
+    EXPECT_EQ(1, Fields(m_panel).m_MemletList[0].m_bAttached);
 }
 
 TEST_F(TrackingTest, OwnWindowsAreRefusedByProcessId) {
@@ -125,10 +126,10 @@ TEST_F(TrackingTest, OwnWindowsAreRefusedByProcessId) {
     ASSERT_TRUE(own.Create(args));
     // Also the notes the panel opens.
     HWND w = Target("付箋の的");
-    m_panel.m_MemletList = {NoteFor("付箋の的")};
+    Fields(m_panel).m_MemletList = {NoteFor("付箋の的")};
     Tick();
-    ASSERT_NE(nullptr, m_panel.m_MemletList[0].m_pMemletWin);
-    HWND note = m_panel.m_MemletList[0].m_pMemletWin->m_hWnd;
+    ASSERT_NE(nullptr, Fields(m_panel).m_MemletList[0].m_pMemletWin);
+    HWND note = Fields(m_panel).m_MemletList[0].m_pMemletWin->m_hWnd;
     Tick();
     EXPECT_NE(nullptr, Listed(w));
     EXPECT_EQ(nullptr, Listed(own.m_hWnd));
@@ -136,7 +137,7 @@ TEST_F(TrackingTest, OwnWindowsAreRefusedByProcessId) {
     EXPECT_EQ(0, CControlDlg::IsPasteTarget(own.m_hWnd));
     EXPECT_EQ(0, CControlDlg::IsPasteTarget(note));
     m_panel.PasteToWindow(own.m_hWnd);
-    EXPECT_EQ(1u, m_panel.m_MemletList.size());
+    EXPECT_EQ(1u, Fields(m_panel).m_MemletList.size());
     own.DestroyWindow();
 }
 
@@ -156,15 +157,15 @@ TEST_F(TrackingTest, WindowsOfAProgramNamedCorvanaAreRefused) {
         EXPECT_NE(nullptr, Listed(other));
         EXPECT_EQ(0, CControlDlg::IsPasteTarget(w));
         m_panel.PasteToWindow(w);
-        EXPECT_EQ(0u, m_panel.m_MemletList.size());
+        EXPECT_EQ(0u, Fields(m_panel).m_MemletList.size());
     }
     DeleteFileA(copy.c_str());
 }
 
 TEST_F(TrackingTest, NoteAttachesFollowsDetachesAndAttachesAgain) {
-    m_panel.m_MemletList = {NoteFor("追跡の的")};
+    Fields(m_panel).m_MemletList = {NoteFor("追跡の的")};
     Tick();
-    CMemletData& d = m_panel.m_MemletList[0];
+    CMemletData& d = Fields(m_panel).m_MemletList[0];
     EXPECT_EQ(0, d.m_bAttached);
 
     // The window appears: the note opens on it at the initial size, centred.
@@ -213,9 +214,9 @@ TEST_F(TrackingTest, NoteAttachesFollowsDetachesAndAttachesAgain) {
 
 TEST_F(TrackingTest, NoteDetachesWhenItsWindowStopsMatchingAndComesBack) {
     HWND w = Target("題の変わる的");
-    m_panel.m_MemletList = {NoteFor("題の変わる的")};
+    Fields(m_panel).m_MemletList = {NoteFor("題の変わる的")};
     Tick();
-    CMemletData& d = m_panel.m_MemletList[0];
+    CMemletData& d = Fields(m_panel).m_MemletList[0];
     ASSERT_EQ(w, d.m_hWndTarget);
     ASSERT_EQ(1, d.m_bAttached);
 
@@ -246,48 +247,48 @@ TEST_F(TrackingTest, NoteDetachesWhenItsWindowStopsMatchingAndComesBack) {
 TEST_F(TrackingTest, TwoDetachedNotesAttachToTheSameWindowInOneTick) {
     HWND a = Target("同じ題", 200, 150, 400, 300);
     HWND b = Target("同じ題", 500, 300, 400, 300);
-    m_panel.m_MemletList = {NoteFor("同じ題"), NoteFor("同じ題")};
+    Fields(m_panel).m_MemletList = {NoteFor("同じ題"), NoteFor("同じ題")};
     Tick();
     // The first matching entry of the list, the topmost of the two.
     HWND first = nullptr;
-    for (const CWinInf& e : m_panel.m_WinInfList) {
+    for (const CWinInf& e : Fields(m_panel).m_WinInfList) {
         if (e.m_hWnd == a || e.m_hWnd == b) {
             first = e.m_hWnd;
             break;
         }
     }
     ASSERT_NE(nullptr, first);
-    for (CMemletData& d : m_panel.m_MemletList) {
+    for (CMemletData& d : Fields(m_panel).m_MemletList) {
         EXPECT_EQ(1, d.m_bAttached);
         EXPECT_EQ(first, d.m_hWndTarget);
         ASSERT_NE(nullptr, d.m_pMemletWin);
     }
-    EXPECT_NE(m_panel.m_MemletList[0].m_pMemletWin, m_panel.m_MemletList[1].m_pMemletWin);
+    EXPECT_NE(Fields(m_panel).m_MemletList[0].m_pMemletWin, Fields(m_panel).m_MemletList[1].m_pMemletWin);
 }
 
 TEST_F(TrackingTest, AttachedNoteStaysWithItsWindowWhenAnotherComesFirst) {
     HWND a = Target("二つの窓", 200, 150, 400, 300);
-    m_panel.m_MemletList = {NoteFor("二つの窓")};
+    Fields(m_panel).m_MemletList = {NoteFor("二つの窓")};
     Tick();
-    ASSERT_EQ(a, m_panel.m_MemletList[0].m_hWndTarget);
+    ASSERT_EQ(a, Fields(m_panel).m_MemletList[0].m_hWndTarget);
     HWND b = Target("二つの窓", 500, 300, 400, 300);
     Targets().Foreground(b);  // b now comes before a in the list
     PumpUntil([b] { return GetForegroundWindow() == b; });
     Tick();
     auto position = [this](HWND h) {
-        for (size_t i = 0; i < m_panel.m_WinInfList.size(); i++)
-            if (m_panel.m_WinInfList[i].m_hWnd == h)
+        for (size_t i = 0; i < Fields(m_panel).m_WinInfList.size(); i++)
+            if (Fields(m_panel).m_WinInfList[i].m_hWnd == h)
                 return (int)i;
         return -1;
     };
     ASSERT_GE(position(b), 0);
     ASSERT_LT(position(b), position(a));
-    EXPECT_EQ(a, m_panel.m_MemletList[0].m_hWndTarget);
-    EXPECT_EQ(1, m_panel.m_MemletList[0].m_bAttached);
+    EXPECT_EQ(a, Fields(m_panel).m_MemletList[0].m_hWndTarget);
+    EXPECT_EQ(1, Fields(m_panel).m_MemletList[0].m_bAttached);
     // A new note takes the first one.
-    m_panel.m_MemletList.push_back(NoteFor("二つの窓"));
+    Fields(m_panel).m_MemletList.push_back(NoteFor("二つの窓"));
     Tick();
-    EXPECT_EQ(b, m_panel.m_MemletList[1].m_hWndTarget);
+    EXPECT_EQ(b, Fields(m_panel).m_MemletList[1].m_hWndTarget);
 }
 
 // The timers of SetDataFilePath run by themselves: the tracking tick first
@@ -302,22 +303,22 @@ TEST_F(PanelTimersTest, NoTickBeforeTheDataPathThenBothTimersRun) {
     m_panel.SetPreSetFilePath(PreSetPath());
     m_panel.SetPropatyFilePath(PropatyPath());
     HWND w = Target("時計の的");
-    m_panel.m_MemletList = {NoteFor("時計の的")};
+    Fields(m_panel).m_MemletList = {NoteFor("時計の的")};
     PumpFor(700);
-    EXPECT_TRUE(m_panel.m_WinInfList.empty());
-    EXPECT_EQ(0, m_panel.m_MemletList[0].m_bAttached);
+    EXPECT_TRUE(Fields(m_panel).m_WinInfList.empty());
+    EXPECT_EQ(0, Fields(m_panel).m_MemletList[0].m_bAttached);
 
     m_panel.SetDataFilePath(DataPath());
-    EXPECT_EQ(1, m_panel.m_bInit);
-    EXPECT_TRUE(PumpUntil([&] { return m_panel.m_MemletList[0].m_bAttached == 1; }));
-    EXPECT_EQ(w, m_panel.m_MemletList[0].m_hWndTarget);
+    EXPECT_EQ(1, Fields(m_panel).m_bInit);
+    EXPECT_TRUE(PumpUntil([&] { return Fields(m_panel).m_MemletList[0].m_bAttached == 1; }));
+    EXPECT_EQ(w, Fields(m_panel).m_MemletList[0].m_hWndTarget);
 
     // Five release ticks with the key up end a press: the first may come at
     // once, the others 100 ms apart.
-    m_panel.m_bPastBusy = 1;
-    m_panel.m_nPastReleaseCount = 0;
+    Fields(m_panel).m_bPastBusy = 1;
+    Fields(m_panel).m_nPastReleaseCount = 0;
     DWORD start = GetTickCount();
-    EXPECT_TRUE(PumpUntil([&] { return m_panel.m_bPastBusy == 0; }));
+    EXPECT_TRUE(PumpUntil([&] { return Fields(m_panel).m_bPastBusy == 0; }));
     EXPECT_GE(GetTickCount() - start, 300u);
 }
 

@@ -11,6 +11,7 @@
 #include "framework/ModalScript.h"
 #include "framework/TargetProcess.h"
 #include "panel/ControlDlg.h"
+#include "panel/ControlDlgTestAccess.h"
 #include "panel/PanelTimers.h"
 #include "props/PropsTest.h"
 #include "res/resource.h"
@@ -79,9 +80,9 @@ TEST_F(PanelProps, PeriodAndFormatGoBothWays) {
                  {35, 2, 0, 50}};
     ASSERT_NO_FATAL_FAILURE(Open(m_panel));
     for (const auto& c : cases) {
-        m_panel.m_nPosInterval = c.posInterval;
-        m_panel.m_nSaveFormat = 1;
-        m_panel.m_nSaveTiming = 1;
+        Fields(m_panel).m_nPosInterval = c.posInterval;
+        Fields(m_panel).m_nSaveFormat = 1;
+        Fields(m_panel).m_nSaveTiming = 1;
         int index = -2;
         CModalScript script("プロパティ設定", [&](HWND h) {
             auto* dlg = dynamic_cast<CPropatyDlg*>(CWnd::FromHandle(h));
@@ -93,9 +94,9 @@ TEST_F(PanelProps, PeriodAndFormatGoBothWays) {
         Press(m_panel, IDC_BUTTON_PROPATY);
         EXPECT_TRUE(script.Ran());
         EXPECT_EQ(c.index, index) << c.posInterval;
-        EXPECT_EQ(c.stored, m_panel.m_nPosInterval) << c.posInterval;
-        EXPECT_EQ(1, m_panel.m_nSaveFormat);
-        EXPECT_EQ(1, m_panel.m_nSaveTiming);
+        EXPECT_EQ(c.stored, m_panel.PosInterval()) << c.posInterval;
+        EXPECT_EQ(1, m_panel.SaveFormat());
+        EXPECT_EQ(1, m_panel.SaveTiming());
         EXPECT_NE(std::string::npos, ReadBytes(PropatyPath()).find("POSINTERVAL=" + std::to_string(c.stored) + "\r\n"));
     }
     EXPECT_TRUE(m_boxes.Take().empty());
@@ -113,9 +114,9 @@ TEST_F(PanelProps, ChangedHotKeyIsRegisteredAndTheOldOneLetGo) {
     });
     Press(m_panel, IDC_BUTTON_PROPATY);
     EXPECT_TRUE(m_boxes.Take().empty());
-    EXPECT_EQ((unsigned)(MOD_CONTROL | MOD_ALT), m_panel.m_nHkPastModifiers);
-    EXPECT_EQ((unsigned)'J', m_panel.m_nHkPastKey);
-    EXPECT_EQ((unsigned)'K', m_panel.m_nHkPastDtKey);
+    EXPECT_EQ((unsigned)(MOD_CONTROL | MOD_ALT), m_panel.HkPastModifiers());
+    EXPECT_EQ((unsigned)'J', m_panel.HkPastKey());
+    EXPECT_EQ((unsigned)'K', m_panel.HkPastDtKey());
     EXPECT_FALSE(Free(MOD_CONTROL | MOD_ALT, 'J'));
     EXPECT_FALSE(Free(MOD_CONTROL | MOD_ALT, 'K'));
     EXPECT_TRUE(Free(MOD_WIN, 'S'));
@@ -143,7 +144,7 @@ TEST_F(PanelProps, PairHeldElsewhereIsReportedThenTakenOnceFree) {
     ASSERT_TRUE(untouchedOk());
     // Both fail; a box for each, the window's first.
     EXPECT_EQ((std::vector<std::string>{kPastFailed, kPastDtFailed}), m_boxes.Take());
-    EXPECT_EQ((unsigned)'S', m_panel.m_nHkPastKey);
+    EXPECT_EQ((unsigned)'S', m_panel.HkPastKey());
     EXPECT_TRUE(FileExists(PropatyPath()));
 
     ASSERT_TRUE(helper.UnregisterHotKey(1));
@@ -161,11 +162,11 @@ TEST_F(PanelProps, PairHeldElsewhereIsReportedThenTakenOnceFree) {
 TEST_F(PanelProps, UntouchedOkKeepsAnUnknownSaveFormat) {
     ASSERT_TRUE(WriteBytes(PropatyPath(), "[SV_FORMAT]\r\nFORMAT=2\r\n"));
     ASSERT_NO_FATAL_FAILURE(Open(m_panel));
-    ASSERT_EQ(2, m_panel.m_nSaveFormat);
+    ASSERT_EQ(2, m_panel.SaveFormat());
     CModalScript script("プロパティ設定", [](HWND h) { Click(h, IDOK); });
     Press(m_panel, IDC_BUTTON_PROPATY);
-    EXPECT_EQ(2, m_panel.m_nSaveFormat);
-    EXPECT_EQ(0, m_panel.m_nSaveTiming);
+    EXPECT_EQ(2, m_panel.SaveFormat());
+    EXPECT_EQ(0, m_panel.SaveTiming());
     EXPECT_NE(std::string::npos, ReadBytes(PropatyPath()).find("[SV_FORMAT]\r\nFORMAT=2\r\n"));
     EXPECT_TRUE(m_boxes.Take().empty());
 }
@@ -190,9 +191,9 @@ TEST_F(PanelProps, LeaderLineWidthFromInitialValuesSurvivesARestart) {
     });
     Press(m_panel, IDC_BUTTON_INITIALMEMLET);
     EXPECT_TRUE(m_boxes.Take().empty());
-    EXPECT_EQ(2, m_panel.m_MemletTemplate.m_nArLineWidth);
-    EXPECT_EQ(1, m_panel.m_MemletTemplate.m_arrow.m_nArwFlag);
-    EXPECT_EQ(1, m_panel.m_MemletTemplate.m_nMouseHideCtl);
+    EXPECT_EQ(2, Fields(m_panel).m_MemletTemplate.m_nArLineWidth);
+    EXPECT_EQ(1, Fields(m_panel).m_MemletTemplate.m_arrow.m_nArwFlag);
+    EXPECT_EQ(1, Fields(m_panel).m_MemletTemplate.m_nMouseHideCtl);
     const std::string file = ReadBytes(PropatyPath());
     EXPECT_NE(std::string::npos, file.find("ARWFLAG=1\r\nINIHEIGHT=60\r\nINIWIDTH=200\r\nARROWLINEWIDTH=2\r\n"));
 
@@ -200,22 +201,22 @@ TEST_F(PanelProps, LeaderLineWidthFromInitialValuesSurvivesARestart) {
     g_nArrowLineWidth = 1;
     m_second = std::make_unique<CControlDlg>();
     ASSERT_NO_FATAL_FAILURE(Open(*m_second));
-    EXPECT_EQ(2, m_second->m_MemletTemplate.m_nArLineWidth);
+    EXPECT_EQ(2, Fields(*m_second).m_MemletTemplate.m_nArLineWidth);
     EXPECT_EQ(2, g_nArrowLineWidth);
-    EXPECT_EQ(1, m_second->m_MemletTemplate.m_arrow.m_nArwFlag);
-    EXPECT_EQ(0, m_second->m_MemletTemplate.m_nMouseHideCtl);
+    EXPECT_EQ(1, Fields(*m_second).m_MemletTemplate.m_arrow.m_nArwFlag);
+    EXPECT_EQ(0, Fields(*m_second).m_MemletTemplate.m_nMouseHideCtl);
 }
 
 TEST_F(PanelProps, OldFilesWidthReadsAsBefore) {
     ASSERT_TRUE(WriteBytes(PropatyPath(), "[SYSTEM]\r\nARROWLINEWIDTH=1\r\n"));
     ASSERT_NO_FATAL_FAILURE(Open(m_panel));
-    EXPECT_EQ(1, m_panel.m_MemletTemplate.m_nArLineWidth);
+    EXPECT_EQ(1, Fields(m_panel).m_MemletTemplate.m_nArLineWidth);
     EXPECT_EQ(1, g_nArrowLineWidth);
 }
 
 TEST_F(PanelProps, CancelledInitialValuesChangeNothing) {
     ASSERT_NO_FATAL_FAILURE(Open(m_panel));
-    const int transparent = m_panel.m_MemletTemplate.m_nTransparent;
+    const int transparent = Fields(m_panel).m_MemletTemplate.m_nTransparent;
     CModalScript script("付箋初期値", [&](HWND h) {
         CModalScript trans("透明度の設定", [](HWND c) {
             SetDlgItemTextW(c, IDC_EDIT_PERCENT, L"40");
@@ -227,7 +228,7 @@ TEST_F(PanelProps, CancelledInitialValuesChangeNothing) {
     });
     Press(m_panel, IDC_BUTTON_INITIALMEMLET);
     EXPECT_TRUE(script.Ran());
-    EXPECT_EQ(transparent, m_panel.m_MemletTemplate.m_nTransparent);
+    EXPECT_EQ(transparent, Fields(m_panel).m_MemletTemplate.m_nTransparent);
     EXPECT_FALSE(FileExists(PropatyPath()));
     EXPECT_TRUE(m_boxes.Take().empty());
 }
@@ -247,7 +248,7 @@ TEST_F(PanelProps, LockedPropertyFileAtBothOks) {
         Press(m_panel, IDC_BUTTON_PROPATY);
     }
     EXPECT_EQ(std::vector<std::string>{kFileFailed}, m_boxes.Take());
-    EXPECT_EQ(20, m_panel.m_nPosInterval);
+    EXPECT_EQ(20, m_panel.PosInterval());
     {
         CModalScript script("付箋初期値", [](HWND h) {
             CModalScript size("付箋初期サイズ設定", [](HWND c) {

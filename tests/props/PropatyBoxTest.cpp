@@ -142,8 +142,8 @@ TEST_F(PropatyBoxes, BothFailedHotKeysShowABoxEachOverTheMainWindow) {
     ASSERT_TRUE(WriteBytes(m_folder.File("TesselinPropaty.ini"),
                            "[HK_PAST]\r\nMODIFIERS=3\r\nKEY=72\r\n[HK_PASTDT]\r\nMODIFIERS=3\r\nKEY=73\r\n"));
     ASSERT_NO_FATAL_FAILURE(Open());
-    ASSERT_EQ((unsigned)'H', m_panel.m_nHkPastKey);
-    ASSERT_EQ((unsigned)'I', m_panel.m_nHkPastDtKey);
+    ASSERT_EQ((unsigned)'H', m_panel.HkPastKey());
+    ASSERT_EQ((unsigned)'I', m_panel.HkPastDtKey());
     Watchdog watchdog;
     struct Seen {
         HWND owner = nullptr;

@@ -15,6 +15,7 @@
 #include "framework/Pixels.h"
 #include "framework/TestWindows.h"
 #include "note/MemletWin.h"
+#include "panel/ControlDlgTestAccess.h"
 #include "panel/Hub.h"
 #include "panel/PanelFixture.h"
 #include "res/resource.h"
@@ -49,7 +50,7 @@ protected:
     }
 
     void Fill(std::vector<CMemletData> list) {
-        m_panel.m_MemletList = std::move(list);
+        Fields(m_panel).m_MemletList = std::move(list);
         m_panel.UpdateList();
         PumpPending();
     }
@@ -64,9 +65,9 @@ protected:
         d.m_nSerial = CMemletData::NewSerial();
         return d;
     }
-    int Mark() const { return m_panel.m_ListCtrl.GetSelectionMark(); }
+    int Mark() const { return Fields(m_panel).m_ListCtrl.GetSelectionMark(); }
     int Selected() const {
-        return (int)m_panel.m_ListCtrl.Send(LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED);
+        return (int)Fields(m_panel).m_ListCtrl.Send(LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED);
     }
     COLORREF LabelColour() {
         HWND label = m_search.GetDlgItem(IDC_STATIC_SERCH_RESULT);
@@ -123,10 +124,10 @@ TEST_F(SerchDlgTest, EachConditionFindsItsNotesInListOrder) {
     list[8].m_tAcsDate = now - 89 * kDay - 23 * kHour;
     Fill(list);
     OpenNotes();
-    for (size_t i = 0; i < m_panel.m_MemletList.size(); i++)
-        ASSERT_EQ(i == 9 ? 1 : 0, m_panel.m_MemletList[i].m_bAttached) << i;
+    for (size_t i = 0; i < Fields(m_panel).m_MemletList.size(); i++)
+        ASSERT_EQ(i == 9 ? 1 : 0, Fields(m_panel).m_MemletList[i].m_bAttached) << i;
     // The open note's window holds other text than its record.
-    HWND edit = GetDlgItem(m_panel.m_MemletList[9].m_pMemletWin->m_hWnd, IDC_EDIT_MEMLET);
+    HWND edit = GetDlgItem(Fields(m_panel).m_MemletList[9].m_pMemletWin->m_hWnd, IDC_EDIT_MEMLET);
     SetWindowTextW(edit, L"生きた本文");
 
     const Case cases[] = {
@@ -196,7 +197,7 @@ TEST_F(SerchDlgTest, RefusalsComeInOrderAndChangeNothing) {
 
     m_c.Search();
     EXPECT_EQ(std::vector<std::string>{"検索条件がいずれも選択されていません"}, TakeBoxes());
-    EXPECT_EQ(0, m_panel.m_bRefreshListener);
+    EXPECT_EQ(0, Fields(m_panel).m_bRefreshListener);
 
     m_c.Tick(IDC_CHECK_SERCH_TITLE);
     m_c.Type(IDC_EDIT_SERCH_TITLE, "メモ帳");
@@ -221,7 +222,7 @@ TEST_F(SerchDlgTest, RefusalsComeInOrderAndChangeNothing) {
     }
     // The refused queries never became the active ones: a refill searches
     // again by the title alone.
-    m_panel.m_MemletList[2].m_nTitleFlag = 1;
+    Fields(m_panel).m_MemletList[2].m_nTitleFlag = 1;
     Refill();
     EXPECT_EQ((std::vector<int>{1, 2}), m_search.Results());
     EXPECT_TRUE(TakeBoxes().empty());
@@ -277,20 +278,20 @@ TEST_F(SerchDlgTest, PrevAndNextWrapWithTheirLabelsAndColours) {
 TEST_F(SerchDlgTest, AListChangeSearchesAgainAndSelectsTheFirstResult) {
     Fill({OpenNote("会議1"), Note("その他"), Note("会議2"), Note("会議3")});
     OpenNotes();
-    ASSERT_EQ(1, m_panel.m_MemletList[0].m_bAttached);
+    ASSERT_EQ(1, Fields(m_panel).m_MemletList[0].m_bAttached);
     m_c.Tick(IDC_CHECK_SERCH_BODY);
     m_c.Type(IDC_EDIT_SERCH_BODY, "会議");
     m_c.Search();
-    EXPECT_EQ(1, m_panel.m_bRefreshListener);
-    EXPECT_EQ(WM_SERCH_UPDATE, m_panel.m_nRefreshMessage);
-    EXPECT_EQ(0x8064u, m_panel.m_nRefreshMessage);
-    EXPECT_EQ(m_search.m_hWnd, m_panel.m_hWndRefreshListener);
+    EXPECT_EQ(1, Fields(m_panel).m_bRefreshListener);
+    EXPECT_EQ(WM_SERCH_UPDATE, Fields(m_panel).m_nRefreshMessage);
+    EXPECT_EQ(0x8064u, Fields(m_panel).m_nRefreshMessage);
+    EXPECT_EQ(m_search.m_hWnd, Fields(m_panel).m_hWndRefreshListener);
     m_c.Press(IDC_BUTTON_SERCH_NEXT);
     EXPECT_EQ(2, Mark());
 
     // The open note deleted from its own menu.
-    NotifyDeleteWindow(m_panel.m_MemletList[0].m_pMemletWin);
-    ASSERT_EQ(3u, m_panel.m_MemletList.size());
+    NotifyDeleteWindow(Fields(m_panel).m_MemletList[0].m_pMemletWin);
+    ASSERT_EQ(3u, Fields(m_panel).m_MemletList.size());
     PumpPending();
     EXPECT_EQ((std::vector<int>{1, 2}), m_search.Results());
     EXPECT_EQ("2件中 1番目のデータ", m_c.Label());
@@ -368,7 +369,7 @@ TEST_F(SerchDlgTest, WithoutAPanelNothingIsSearched) {
     m_c.Type(IDC_EDIT_SERCH_BODY, "会議");
     m_c.Search();
     EXPECT_TRUE(m_search.Results().empty());
-    EXPECT_EQ(0, m_panel.m_bRefreshListener);
+    EXPECT_EQ(0, Fields(m_panel).m_bRefreshListener);
     EXPECT_EQ(-1, Mark());
 }
 

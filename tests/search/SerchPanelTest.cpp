@@ -12,6 +12,7 @@
 #include "framework/MessageBox.h"
 #include "framework/TestWindows.h"
 #include "note/Mouse.h"
+#include "panel/ControlDlgTestAccess.h"
 #include "panel/PanelFixture.h"
 #include "platform/WindowRects.h"
 #include "res/resource.h"
@@ -76,12 +77,12 @@ protected:
         C().Tick(IDC_CHECK_SERCH_TITLE);
         C().Type(IDC_EDIT_SERCH_TITLE, "題");
         C().Search();
-        ASSERT_EQ(1, Panel().m_bRefreshListener);
-        ASSERT_EQ(Search().m_hWnd, Panel().m_hWndRefreshListener);
+        ASSERT_EQ(1, Fields(Panel()).m_bRefreshListener);
+        ASSERT_EQ(Search().m_hWnd, Fields(Panel()).m_hWndRefreshListener);
     }
     bool ListenerCleared() {
-        return Panel().m_bRefreshListener == 0 && Panel().m_nRefreshMessage == 0 &&
-               Panel().m_hWndRefreshListener == nullptr;
+        return Fields(Panel()).m_bRefreshListener == 0 && Fields(Panel()).m_nRefreshMessage == 0 &&
+               Fields(Panel()).m_hWndRefreshListener == nullptr;
     }
 
     TempFolder m_folder;
@@ -141,7 +142,7 @@ TEST_F(SerchPanelTest, HidingTheMainWindowHidesItButKeepsTheListener) {
     EXPECT_FALSE(Search().IsWindowVisible());
     EXPECT_FALSE(Ticked());
     EXPECT_EQ(0, m_main->m_nSerchCheck);
-    EXPECT_EQ(1, Panel().m_bRefreshListener);
+    EXPECT_EQ(1, Fields(Panel()).m_bRefreshListener);
 }
 
 TEST_F(SerchPanelTest, AShowAgainKeepsWhatWasTypedAndPutsTheDaysBackAt90) {

@@ -9,6 +9,7 @@
 #include "app/UnreadFilesMessage.h"
 #include "app/WriteMsgDlg.h"
 #include "framework/MessageBox.h"
+#include "panel/ControlDlgTestAccess.h"
 #include "res/resource.h"
 #include "shots/Settle.h"
 #include "shots/Sheets.h"
@@ -39,15 +40,15 @@ RECT ShowMainSheet() {
     // The sample notes stay in the list; none opens on the screen.
     KillTimer(panel.m_hWnd, 103);
     const char* notepad = "C:\\windows\\notepad.exe";
-    panel.m_MemletList = {
+    Fields(panel).m_MemletList = {
         Note("NOTEPAD.EXE", notepad, "(無題) - メモ帳", 0),
         Note("DESKTOP", "DESKTOP", "DESKTOP", 1),
         Note("EXPLORER.EXE", "C:\\windows\\explorer.exe", "ドキュメント", 3),
         Note("NOTEPAD.EXE", notepad, "議事録.txt - メモ帳", 12),
         Note("DESKTOP", "DESKTOP", "DESKTOP", 40),
     };
-    panel.m_MemletList[2].m_nFull = 0;
-    panel.m_MemletList[2].m_strPart = "ドキュメント";
+    Fields(panel).m_MemletList[2].m_nFull = 0;
+    Fields(panel).m_MemletList[2].m_strPart = "ドキュメント";
     panel.UpdateList();
     g_main->ShowMainWindow(1);
     SetWindowPos(g_main->m_hWnd, HWND_TOP, 40, 20, 0, 0, SWP_NOSIZE);
@@ -61,10 +62,10 @@ RECT ShowPanelSheet() {
     // A closed note chosen, its text shown in the list: the buttons that
     // move an open note are off, the body text's on.
     CControlDlg& panel = g_main->m_ControlDlg;
-    panel.m_MemletList[3].m_strText = "来週の会議の議題をまとめる";
-    panel.m_MemletList[1].m_strText = "デスクトップのメモ";
+    Fields(panel).m_MemletList[3].m_strText = "来週の会議の議題をまとめる";
+    Fields(panel).m_MemletList[1].m_strText = "デスクトップのメモ";
     CheckRadioButton(panel.m_hWnd, IDC_RADIO_TITLE, IDC_RADIO_TEXT, IDC_RADIO_TEXT);
-    panel.OnRadioTitle();
+    panel.Send(WM_COMMAND, MAKEWPARAM(IDC_RADIO_TEXT, BN_CLICKED), (LPARAM)panel.GetDlgItem(IDC_RADIO_TEXT));
     panel.SelectItem(3);
     return r;
 }

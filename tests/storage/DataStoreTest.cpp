@@ -5,6 +5,7 @@
 #include "StorageTestFiles.h"
 #include "StorageTestNotes.h"
 #include "panel/ControlDlg.h"
+#include "panel/ControlDlgTestAccess.h"
 #include "storage/MemletDataStore.h"
 #include "storage/VolumeSerial.h"
 
@@ -129,10 +130,10 @@ TEST(DataStoreTest, PathsJoinTheFolderWithOneSeparator) {
 TEST(DataStoreTest, FormatOneNotesReadBackWithTheDrivesKey) {
     TempFolder folder;
     CControlDlg panel;
-    panel.m_strDataPath = folder.File("CorvanaData.ini");
-    panel.m_nSaveFormat = 1;
-    panel.m_nVolumeSerial = (int)GetVolumeSerialNumber(panel.m_strDataPath[0]);
-    panel.m_MemletList = {FixedNote("一", "こんにちは、世界"), FixedNote("二", "abc")};
+    Fields(panel).m_strDataPath = folder.File("CorvanaData.ini");
+    Fields(panel).m_nSaveFormat = 1;
+    Fields(panel).m_nVolumeSerial = (int)GetVolumeSerialNumber(Fields(panel).m_strDataPath[0]);
+    Fields(panel).m_MemletList = {FixedNote("一", "こんにちは、世界"), FixedNote("二", "abc")};
     ASSERT_EQ(1, panel.writeIniFile());
     CurrentDirectory cd(folder.Path());
     ASSERT_TRUE(cd.ok());

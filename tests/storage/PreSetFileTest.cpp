@@ -2,6 +2,7 @@
 
 #include "StorageTestFiles.h"
 #include "panel/ControlDlg.h"
+#include "panel/ControlDlgTestAccess.h"
 
 namespace {
 
@@ -52,38 +53,39 @@ class PreSetFileTest : public ::testing::Test {
 protected:
     TempFolder folder;
     CControlDlg panel;
-    void SetUp() override { panel.m_strPreSetPath = folder.File("TesselinPreset.ini"); }
+    void SetUp() override { Fields(panel).m_strPreSetPath = folder.File("TesselinPreset.ini"); }
     void Load(const std::string& file) {
-        ASSERT_TRUE(WriteBytes(panel.m_strPreSetPath, file));
+        ASSERT_TRUE(WriteBytes(Fields(panel).m_strPreSetPath, file));
         panel.PreSetReadFile();
     }
 };
 
 TEST_F(PreSetFileTest, PresetsAreWrittenInOrderAndReadBack) {
-    panel.m_PreSetList = {Preset("メモ帳", 0, 1, 1, "NOTEPAD.EXE", 15, "Edit"), Preset("表計算", 1, 0, 0, "CALC.EXE", -2, "")};
+    Fields(panel).m_PreSetList = {Preset("メモ帳", 0, 1, 1, "NOTEPAD.EXE", 15, "Edit"),
+                                  Preset("表計算", 1, 0, 0, "CALC.EXE", -2, "")};
     ASSERT_EQ(1, panel.PreSetWriteFile());
-    EXPECT_EQ(kTwoPresets, ReadBytes(panel.m_strPreSetPath));
+    EXPECT_EQ(kTwoPresets, ReadBytes(Fields(panel).m_strPreSetPath));
 
     CControlDlg other;
-    other.m_strPreSetPath = panel.m_strPreSetPath;
+    Fields(other).m_strPreSetPath = Fields(panel).m_strPreSetPath;
     other.PreSetReadFile();
-    ASSERT_EQ(2u, other.m_PreSetList.size());
-    ExpectPreset(panel.m_PreSetList[0], other.m_PreSetList[0], 0);
-    ExpectPreset(panel.m_PreSetList[1], other.m_PreSetList[1], 1);
+    ASSERT_EQ(2u, Fields(other).m_PreSetList.size());
+    ExpectPreset(Fields(panel).m_PreSetList[0], Fields(other).m_PreSetList[0], 0);
+    ExpectPreset(Fields(panel).m_PreSetList[1], Fields(other).m_PreSetList[1], 1);
 }
 
 TEST_F(PreSetFileTest, EmptyListWritesTheCountAlone) {
     ASSERT_EQ(1, panel.PreSetWriteFile());
-    EXPECT_EQ("[SYSTEM]\r\nPRESETCOUNT=0\r\n", ReadBytes(panel.m_strPreSetPath));
+    EXPECT_EQ("[SYSTEM]\r\nPRESETCOUNT=0\r\n", ReadBytes(Fields(panel).m_strPreSetPath));
 }
 
 TEST_F(PreSetFileTest, ReadingAppendsToTheList) {
-    panel.m_PreSetList = {Preset("既存", 1, 1, 1, "", 0, "")};
+    Fields(panel).m_PreSetList = {Preset("既存", 1, 1, 1, "", 0, "")};
     Load(kTwoPresets);
-    ASSERT_EQ(3u, panel.m_PreSetList.size());
-    EXPECT_EQ("既存", panel.m_PreSetList[0].m_strCondName);
-    EXPECT_EQ("メモ帳", panel.m_PreSetList[1].m_strCondName);
-    EXPECT_EQ("表計算", panel.m_PreSetList[2].m_strCondName);
+    ASSERT_EQ(3u, Fields(panel).m_PreSetList.size());
+    EXPECT_EQ("既存", Fields(panel).m_PreSetList[0].m_strCondName);
+    EXPECT_EQ("メモ帳", Fields(panel).m_PreSetList[1].m_strCondName);
+    EXPECT_EQ("表計算", Fields(panel).m_PreSetList[2].m_strCondName);
 }
 
 TEST_F(PreSetFileTest, CountsAndSectionsGiveThePresetsPresent) {
@@ -107,17 +109,17 @@ TEST_F(PreSetFileTest, CountsAndSectionsGiveThePresetsPresent) {
         {"negative count", "[SYSTEM]\r\nPRESETCOUNT=-1\r\n" + item0, {}},
     };
     for (const Case& c : cases) {
-        panel.m_PreSetList.clear();
+        Fields(panel).m_PreSetList.clear();
         Load(c.file);
-        ASSERT_EQ(c.want.size(), panel.m_PreSetList.size()) << c.name;
+        ASSERT_EQ(c.want.size(), Fields(panel).m_PreSetList.size()) << c.name;
         for (size_t i = 0; i < c.want.size(); i++)
-            ExpectPreset(c.want[i], panel.m_PreSetList[i], (int)i);
+            ExpectPreset(c.want[i], Fields(panel).m_PreSetList[i], (int)i);
     }
 }
 
 TEST_F(PreSetFileTest, MissingFileGivesNoPresets) {
     panel.PreSetReadFile();
-    EXPECT_TRUE(panel.m_PreSetList.empty());
+    EXPECT_TRUE(Fields(panel).m_PreSetList.empty());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "StorageTestFiles.h"
 #include "panel/ControlDlg.h"
+#include "panel/ControlDlgTestAccess.h"
 
 namespace {
 
@@ -19,8 +20,8 @@ protected:
     }
     // A panel on this folder's property file, its template font fixed.
     void Prepare(CControlDlg& panel) {
-        panel.m_strPropatyPath = folder.File("TesselinPropaty.ini");
-        LOGFONTA& lf = panel.m_MemletTemplate.m_logFont;
+        Fields(panel).m_strPropatyPath = folder.File("TesselinPropaty.ini");
+        LOGFONTA& lf = Fields(panel).m_MemletTemplate.m_logFont;
         lf.lfHeight = -12;
         lf.lfWeight = 400;
         lf.lfItalic = 0;
@@ -62,14 +63,14 @@ TEST_F(PropatyFileTest, DefaultsAreWrittenInOrder) {
               "KEY=86\r\n"
               "[SV_FORMAT]\r\n"
               "FORMAT=0\r\n",
-              ReadBytes(panel.m_strPropatyPath));
+              ReadBytes(Fields(panel).m_strPropatyPath));
 }
 
 TEST_F(PropatyFileTest, EveryValueButSaveTimingReadsBack) {
     CControlDlg out;
     Prepare(out);
-    CMemletData& t = out.m_MemletTemplate;
-    out.m_nSaveTiming = 1;
+    CMemletData& t = Fields(out).m_MemletTemplate;
+    Fields(out).m_nSaveTiming = 1;
     t.m_nTransparent = 45;
     t.m_nColor = 3;
     t.m_nFrame = 1;
@@ -86,19 +87,19 @@ TEST_F(PropatyFileTest, EveryValueButSaveTimingReadsBack) {
     g_nIniHeight = 100;
     g_nIniWidth = 300;
     t.m_nArLineWidth = 2;
-    out.m_nPosInterval = 120;
-    out.m_nHkPastModifiers = 3;
-    out.m_nHkPastKey = 65;
-    out.m_nHkPastDtModifiers = 6;
-    out.m_nHkPastDtKey = 66;
-    out.m_nSaveFormat = 1;
+    Fields(out).m_nPosInterval = 120;
+    Fields(out).m_nHkPastModifiers = 3;
+    Fields(out).m_nHkPastKey = 65;
+    Fields(out).m_nHkPastDtModifiers = 6;
+    Fields(out).m_nHkPastDtKey = 66;
+    Fields(out).m_nSaveFormat = 1;
     ASSERT_EQ(1, out.PropatyWriteFile());
 
     CControlDlg in;
     Prepare(in);
     in.PropatyReadFile();
-    const CMemletData& r = in.m_MemletTemplate;
-    EXPECT_EQ(0, in.m_nSaveTiming);
+    const CMemletData& r = Fields(in).m_MemletTemplate;
+    EXPECT_EQ(0, in.SaveTiming());
     EXPECT_EQ(45, r.m_nTransparent);
     EXPECT_EQ(3, r.m_nColor);
     EXPECT_EQ(1, r.m_nFrame);
@@ -116,12 +117,12 @@ TEST_F(PropatyFileTest, EveryValueButSaveTimingReadsBack) {
     EXPECT_EQ(300, g_nIniWidth);
     EXPECT_EQ(2, g_nArrowLineWidth);
     EXPECT_EQ(2, r.m_nArLineWidth);
-    EXPECT_EQ(120, in.m_nPosInterval);
-    EXPECT_EQ(3u, in.m_nHkPastModifiers);
-    EXPECT_EQ(65u, in.m_nHkPastKey);
-    EXPECT_EQ(6u, in.m_nHkPastDtModifiers);
-    EXPECT_EQ(66u, in.m_nHkPastDtKey);
-    EXPECT_EQ(1, in.m_nSaveFormat);
+    EXPECT_EQ(120, in.PosInterval());
+    EXPECT_EQ(3u, in.HkPastModifiers());
+    EXPECT_EQ(65u, in.HkPastKey());
+    EXPECT_EQ(6u, in.HkPastDtModifiers());
+    EXPECT_EQ(66u, in.HkPastDtKey());
+    EXPECT_EQ(1, in.SaveFormat());
 }
 
 TEST_F(PropatyFileTest, ValuesAreLimitedOnReading) {
@@ -142,39 +143,39 @@ TEST_F(PropatyFileTest, ValuesAreLimitedOnReading) {
     for (const Case& c : cases) {
         CControlDlg panel;
         Prepare(panel);
-        ASSERT_TRUE(WriteBytes(panel.m_strPropatyPath, std::string("[SYSTEM]\r\n") + c.system));
+        ASSERT_TRUE(WriteBytes(Fields(panel).m_strPropatyPath, std::string("[SYSTEM]\r\n") + c.system));
         panel.PropatyReadFile();
-        EXPECT_EQ(c.transparent, panel.m_MemletTemplate.m_nTransparent) << c.system;
+        EXPECT_EQ(c.transparent, Fields(panel).m_MemletTemplate.m_nTransparent) << c.system;
         EXPECT_EQ(c.width, g_nIniWidth) << c.system;
         EXPECT_EQ(c.height, g_nIniHeight) << c.system;
-        EXPECT_EQ(c.interval, panel.m_nPosInterval) << c.system;
+        EXPECT_EQ(c.interval, panel.PosInterval()) << c.system;
     }
 }
 
 TEST_F(PropatyFileTest, SaveTimingAlwaysStartsAtZero) {
     CControlDlg panel;
     Prepare(panel);
-    panel.m_nSaveTiming = 1;
-    ASSERT_TRUE(WriteBytes(panel.m_strPropatyPath, "[SYSTEM]\r\nSAVETIMING=1\r\n"));
+    Fields(panel).m_nSaveTiming = 1;
+    ASSERT_TRUE(WriteBytes(Fields(panel).m_strPropatyPath, "[SYSTEM]\r\nSAVETIMING=1\r\n"));
     panel.PropatyReadFile();
-    EXPECT_EQ(0, panel.m_nSaveTiming);
+    EXPECT_EQ(0, panel.SaveTiming());
 }
 
 TEST_F(PropatyFileTest, FontChangesOnlyWithAFaceName) {
     CControlDlg panel;
     Prepare(panel);
-    ASSERT_TRUE(WriteBytes(panel.m_strPropatyPath, "[SYSTEM]\r\nFONTHEIGHT=30\r\nFONTWEIGHT=700\r\n"));
+    ASSERT_TRUE(WriteBytes(Fields(panel).m_strPropatyPath, "[SYSTEM]\r\nFONTHEIGHT=30\r\nFONTWEIGHT=700\r\n"));
     panel.PropatyReadFile();
-    EXPECT_EQ(-12, panel.m_MemletTemplate.m_logFont.lfHeight);
-    EXPECT_EQ(400, panel.m_MemletTemplate.m_logFont.lfWeight);
-    EXPECT_STREQ("ＭＳ Ｐゴシック", panel.m_MemletTemplate.m_logFont.lfFaceName);
+    EXPECT_EQ(-12, Fields(panel).m_MemletTemplate.m_logFont.lfHeight);
+    EXPECT_EQ(400, Fields(panel).m_MemletTemplate.m_logFont.lfWeight);
+    EXPECT_STREQ("ＭＳ Ｐゴシック", Fields(panel).m_MemletTemplate.m_logFont.lfFaceName);
 
-    ASSERT_TRUE(WriteBytes(panel.m_strPropatyPath, "[SYSTEM]\r\nFONTFACENAME=Arial\r\nFONTHEIGHT=30\r\n"));
+    ASSERT_TRUE(WriteBytes(Fields(panel).m_strPropatyPath, "[SYSTEM]\r\nFONTFACENAME=Arial\r\nFONTHEIGHT=30\r\n"));
     panel.PropatyReadFile();
-    EXPECT_STREQ("Arial", panel.m_MemletTemplate.m_logFont.lfFaceName);
-    EXPECT_EQ(30, panel.m_MemletTemplate.m_logFont.lfHeight);
-    EXPECT_EQ(0, panel.m_MemletTemplate.m_logFont.lfWeight);
-    EXPECT_EQ(SHIFTJIS_CHARSET, panel.m_MemletTemplate.m_logFont.lfCharSet);
+    EXPECT_STREQ("Arial", Fields(panel).m_MemletTemplate.m_logFont.lfFaceName);
+    EXPECT_EQ(30, Fields(panel).m_MemletTemplate.m_logFont.lfHeight);
+    EXPECT_EQ(0, Fields(panel).m_MemletTemplate.m_logFont.lfWeight);
+    EXPECT_EQ(SHIFTJIS_CHARSET, Fields(panel).m_MemletTemplate.m_logFont.lfCharSet);
 }
 
 TEST_F(PropatyFileTest, LongFaceNameIsCutBetweenCharacters) {
@@ -182,23 +183,23 @@ TEST_F(PropatyFileTest, LongFaceNameIsCutBetweenCharacters) {
     Prepare(panel);
     // 16 double-byte characters: 32 bytes, one more than a face name holds.
     const std::string face = "あいうえおかきくけこさしすせそた";
-    ASSERT_TRUE(WriteBytes(panel.m_strPropatyPath, "[SYSTEM]\r\nFONTFACENAME=" + face + "\r\n"));
+    ASSERT_TRUE(WriteBytes(Fields(panel).m_strPropatyPath, "[SYSTEM]\r\nFONTFACENAME=" + face + "\r\n"));
     panel.PropatyReadFile();
-    EXPECT_EQ(face.substr(0, 30), panel.m_MemletTemplate.m_logFont.lfFaceName);
+    EXPECT_EQ(face.substr(0, 30), Fields(panel).m_MemletTemplate.m_logFont.lfFaceName);
 }
 
 TEST_F(PropatyFileTest, MissingFileKeepsEveryValue) {
     CControlDlg panel;
     Prepare(panel);
-    panel.m_MemletTemplate.m_nBkColor = 3;
-    panel.m_nSaveFormat = 1;
+    Fields(panel).m_MemletTemplate.m_nBkColor = 3;
+    Fields(panel).m_nSaveFormat = 1;
     panel.PropatyReadFile();
-    EXPECT_EQ(3, panel.m_MemletTemplate.m_nBkColor);
-    EXPECT_EQ(70, panel.m_MemletTemplate.m_nTransparent);
-    EXPECT_EQ(1, panel.m_nSaveFormat);
-    EXPECT_EQ(50, panel.m_nPosInterval);
-    EXPECT_EQ(83u, panel.m_nHkPastKey);
-    EXPECT_EQ(86u, panel.m_nHkPastDtKey);
+    EXPECT_EQ(3, Fields(panel).m_MemletTemplate.m_nBkColor);
+    EXPECT_EQ(70, Fields(panel).m_MemletTemplate.m_nTransparent);
+    EXPECT_EQ(1, panel.SaveFormat());
+    EXPECT_EQ(50, panel.PosInterval());
+    EXPECT_EQ(83u, panel.HkPastKey());
+    EXPECT_EQ(86u, panel.HkPastDtKey());
     EXPECT_EQ(200, g_nIniWidth);
     EXPECT_EQ(60, g_nIniHeight);
 }
@@ -206,12 +207,13 @@ TEST_F(PropatyFileTest, MissingFileKeepsEveryValue) {
 TEST_F(PropatyFileTest, LockedFileReportsFailureAndStaysUnchanged) {
     CControlDlg panel;
     Prepare(panel);
-    ASSERT_TRUE(WriteBytes(panel.m_strPropatyPath, "[SYSTEM]\r\n"));
-    HANDLE lock = CreateFileA(panel.m_strPropatyPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_TRUE(WriteBytes(Fields(panel).m_strPropatyPath, "[SYSTEM]\r\n"));
+    HANDLE lock =
+        CreateFileA(Fields(panel).m_strPropatyPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, lock);
     EXPECT_EQ(0, panel.PropatyWriteFile());
     CloseHandle(lock);
-    EXPECT_EQ("[SYSTEM]\r\n", ReadBytes(panel.m_strPropatyPath));
+    EXPECT_EQ("[SYSTEM]\r\n", ReadBytes(Fields(panel).m_strPropatyPath));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "StorageTestNotes.h"
 #include "framework/MessageBox.h"
 #include "panel/ControlDlg.h"
+#include "panel/ControlDlgTestAccess.h"
 #include "panel/Hub.h"
 #include "storage/MemletDataStore.h"
 
@@ -31,17 +32,17 @@ protected:
     void SetUp() override {
         g_boxes.clear();
         SetMessageBoxHook(RecordBox);
-        panel.m_strDataPath = folder.File("CorvanaData.ini");
+        Fields(panel).m_strDataPath = folder.File("CorvanaData.ini");
     }
     void TearDown() override { SetMessageBoxHook(nullptr); }
-    std::string DataFile() { return ReadBytes(panel.m_strDataPath); }
+    std::string DataFile() { return ReadBytes(Fields(panel).m_strDataPath); }
 };
 
 TEST_F(SaveChainTest, EmptyListThenOneNoteEachFileStartsWithTheHeader) {
     ASSERT_EQ(1, panel.writeIniFile());
     EXPECT_EQ(DataHeader("0", 0), DataFile());
 
-    panel.m_MemletList.push_back(FixedNote("メモ帳 - 無題", "こんにちは"));
+    Fields(panel).m_MemletList.push_back(FixedNote("メモ帳 - 無題", "こんにちは"));
     ASSERT_EQ(1, panel.writeIniFile());
     EXPECT_EQ(DataHeader("0", 1) + FixedSection(0, "メモ帳 - 無題", std::string("TEXTFORMAT=0\r\nTEXT=") + kHelloHex + "\r\n"),
               DataFile());
@@ -49,17 +50,17 @@ TEST_F(SaveChainTest, EmptyListThenOneNoteEachFileStartsWithTheHeader) {
 }
 
 TEST_F(SaveChainTest, ThreeNotesAreWrittenInListOrderAndReadBack) {
-    panel.m_MemletList = {FixedNote("一", "こんにちは"), FixedNote("二", "メモ"), FixedNote("三", "")};
+    Fields(panel).m_MemletList = {FixedNote("一", "こんにちは"), FixedNote("二", "メモ"), FixedNote("三", "")};
     ASSERT_EQ(1, panel.writeIniFile());
     EXPECT_EQ(DataHeader("0", 3) + FixedSection(0, "一", std::string("TEXTFORMAT=0\r\nTEXT=") + kHelloHex + "\r\n") +
                   FixedSection(1, "二", "TEXTFORMAT=0\r\nTEXT=83818382\r\n") +
                   FixedSection(2, "三", "TEXTFORMAT=0\r\nTEXT=\r\n"),
               DataFile());
-    for (const CMemletData& d : panel.m_MemletList)
+    for (const CMemletData& d : Fields(panel).m_MemletList)
         EXPECT_EQ(0, d.m_bDirty);
 
     std::vector<CMemletData> loaded;
-    LoadMemletFile(panel.m_strDataPath, loaded);
+    LoadMemletFile(Fields(panel).m_strDataPath, loaded);
     ASSERT_EQ(3u, loaded.size());
     EXPECT_EQ("一", loaded[0].m_strTitle);
     EXPECT_EQ("こんにちは", loaded[0].m_strText);
@@ -80,33 +81,33 @@ TEST_F(SaveChainTest, SaveFormatSetsTheHeaderAndEveryFormatKeepsTheText) {
         {2, "-1", "TEXTFORMAT=0\r\nTEXT=61626364\r\n"},
         {-1, "-1", "TEXTFORMAT=0\r\nTEXT=61626364\r\n"},
     };
-    panel.m_nVolumeSerial = 0x1a2b3c4d;
-    panel.m_MemletList = {FixedNote("t", "abcd")};
+    Fields(panel).m_nVolumeSerial = 0x1a2b3c4d;
+    Fields(panel).m_MemletList = {FixedNote("t", "abcd")};
     for (const Case& c : cases) {
-        panel.m_nSaveFormat = c.format;
+        Fields(panel).m_nSaveFormat = c.format;
         ASSERT_EQ(1, panel.writeIniFile());
         EXPECT_EQ(DataHeader(c.header, 1) + FixedSection(0, "t", c.textLines), DataFile()) << "format " << c.format;
     }
 }
 
 TEST_F(SaveChainTest, LineBreaksInATitleCannotInjectKeys) {
-    panel.m_MemletList = {FixedNote("a\r\nTEXT=41\r\n[MEMLETITEM1]\nTITLE=b", "メモ")};
+    Fields(panel).m_MemletList = {FixedNote("a\r\nTEXT=41\r\n[MEMLETITEM1]\nTITLE=b", "メモ")};
     ASSERT_EQ(1, panel.writeIniFile());
     EXPECT_EQ(DataHeader("0", 1) + FixedSection(0, "a  TEXT=41  [MEMLETITEM1] TITLE=b", "TEXTFORMAT=0\r\nTEXT=83818382\r\n"),
               DataFile());
     std::vector<CMemletData> loaded;
-    LoadMemletFile(panel.m_strDataPath, loaded);
+    LoadMemletFile(Fields(panel).m_strDataPath, loaded);
     ASSERT_EQ(1u, loaded.size());
     EXPECT_EQ("メモ", loaded[0].m_strText);
 }
 
 TEST_F(SaveChainTest, LockedDataFileShowsTheMessageAndKeepsEverything) {
     const std::string old = DataHeader("0", 0);
-    ASSERT_TRUE(WriteBytes(panel.m_strDataPath, old));
-    panel.m_MemletList = {FixedNote("一", "こんにちは"), FixedNote("二", "メモ"), FixedNote("三", "")};
-    for (CMemletData& d : panel.m_MemletList)
+    ASSERT_TRUE(WriteBytes(Fields(panel).m_strDataPath, old));
+    Fields(panel).m_MemletList = {FixedNote("一", "こんにちは"), FixedNote("二", "メモ"), FixedNote("三", "")};
+    for (CMemletData& d : Fields(panel).m_MemletList)
         d.m_bDirty = 1;
-    HANDLE lock = CreateFileA(panel.m_strDataPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE lock = CreateFileA(Fields(panel).m_strDataPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, lock);
     EXPECT_EQ(0, panel.__writeIniFile());
     CloseHandle(lock);
@@ -115,9 +116,9 @@ TEST_F(SaveChainTest, LockedDataFileShowsTheMessageAndKeepsEverything) {
     EXPECT_EQ(kOpenError, g_boxes[0].first);
     EXPECT_EQ((UINT)MB_OK, g_boxes[0].second);
     EXPECT_EQ(old, DataFile());
-    EXPECT_FALSE(FileExists(panel.m_strDataPath + ".tmp"));
-    ASSERT_EQ(3u, panel.m_MemletList.size());
-    for (const CMemletData& d : panel.m_MemletList)
+    EXPECT_FALSE(FileExists(Fields(panel).m_strDataPath + ".tmp"));
+    ASSERT_EQ(3u, Fields(panel).m_MemletList.size());
+    for (const CMemletData& d : Fields(panel).m_MemletList)
         EXPECT_EQ(1, d.m_bDirty);
 
     // The flags kept make the next save write every note.
@@ -130,25 +131,26 @@ TEST_F(SaveChainTest, LockedDataFileShowsTheMessageAndKeepsEverything) {
 }
 
 TEST_F(SaveChainTest, SaveOnChangeWritesOnlyWithSaveTimingOne) {
-    panel.m_MemletList = {FixedNote("t", "")};
-    panel.m_nSaveTiming = 0;
+    Fields(panel).m_MemletList = {FixedNote("t", "")};
+    Fields(panel).m_nSaveTiming = 0;
     panel.SaveOnChange();
-    EXPECT_FALSE(FileExists(panel.m_strDataPath));
-    panel.m_nSaveTiming = 1;
+    EXPECT_FALSE(FileExists(Fields(panel).m_strDataPath));
+    Fields(panel).m_nSaveTiming = 1;
     panel.SaveOnChange();
     EXPECT_EQ(DataHeader("0", 1) + FixedSection(0, "t", "TEXTFORMAT=0\r\nTEXT=\r\n"), DataFile());
 }
 
 TEST_F(SaveChainTest, WriteIniItemSkipsNotesThatDidNotChange) {
-    panel.m_MemletList = {FixedNote("t", "")};
-    panel.m_MemletList[0].m_bDirty = 0;
+    Fields(panel).m_MemletList = {FixedNote("t", "")};
+    Fields(panel).m_MemletList[0].m_bDirty = 0;
     ASSERT_EQ(1, panel.__writeIniFile());
     EXPECT_EQ(DataHeader("0", 1), DataFile());
 }
 
 TEST_F(SaveChainTest, PanelTakesTheLoadedNotesFromTheStore) {
-    ASSERT_TRUE(WriteBytes(panel.m_strDataPath, DataHeader("0", 2) + FixedSection(0, "一", "TEXTFORMAT=0\r\nTEXT=83818382\r\n") +
-                                                    FixedSection(1, "二", "TEXTFORMAT=0\r\nTEXT=\r\n")));
+    ASSERT_TRUE(WriteBytes(Fields(panel).m_strDataPath,
+                           DataHeader("0", 2) + FixedSection(0, "一", "TEXTFORMAT=0\r\nTEXT=83818382\r\n") +
+                               FixedSection(1, "二", "TEXTFORMAT=0\r\nTEXT=\r\n")));
     char cwd[MAX_PATH];
     GetCurrentDirectoryA(MAX_PATH, cwd);
     ASSERT_TRUE(SetCurrentDirectoryA(folder.Path().c_str()));
@@ -157,10 +159,10 @@ TEST_F(SaveChainTest, PanelTakesTheLoadedNotesFromTheStore) {
     g_pMemletDataStore = &store;
     panel.TakeLoadedData();
     g_pMemletDataStore = nullptr;
-    ASSERT_EQ(2u, panel.m_MemletList.size());
-    EXPECT_EQ("一", panel.m_MemletList[0].m_strTitle);
-    EXPECT_EQ("メモ", panel.m_MemletList[0].m_strText);
-    EXPECT_EQ("二", panel.m_MemletList[1].m_strTitle);
+    ASSERT_EQ(2u, Fields(panel).m_MemletList.size());
+    EXPECT_EQ("一", Fields(panel).m_MemletList[0].m_strTitle);
+    EXPECT_EQ("メモ", Fields(panel).m_MemletList[0].m_strText);
+    EXPECT_EQ("二", Fields(panel).m_MemletList[1].m_strTitle);
     EXPECT_TRUE(store.m_MemletList.empty());
 }
 

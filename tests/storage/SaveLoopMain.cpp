@@ -11,6 +11,7 @@
 
 #include "framework/MessageBox.h"
 #include "panel/ControlDlg.h"
+#include "panel/ControlDlgTestAccess.h"
 
 static int FailedSave(const std::string&, UINT) {
     ExitProcess(3);
@@ -34,8 +35,8 @@ static std::vector<CMemletData> BigList(int seed) {
 }
 
 static bool Save(CControlDlg& panel, const std::vector<CMemletData>& list, const std::string& path) {
-    panel.m_MemletList = list;
-    panel.m_strDataPath = path;
+    Fields(panel).m_MemletList = list;
+    Fields(panel).m_strDataPath = path;
     return panel.writeIniFile() == 1;
 }
 
@@ -45,8 +46,8 @@ int main(int argc, char** argv) {
     SetMessageBoxHook(FailedSave);
     const std::string folder = argv[2];
     CControlDlg panel;
-    panel.m_nSaveFormat = 1;
-    panel.m_nVolumeSerial = 0x1a2b3c4d;
+    Fields(panel).m_nSaveFormat = 1;
+    Fields(panel).m_nVolumeSerial = 0x1a2b3c4d;
     std::vector<CMemletData> a = BigList(1), b = BigList(2);
     if (strcmp(argv[1], "expect") == 0)
         return Save(panel, a, folder + "\\A.ini") && Save(panel, b, folder + "\\B.ini") ? 0 : 1;

@@ -11,6 +11,7 @@
 #include "app/UnreadFilesMessage.h"
 #include "dialogs/PendingDlg.h"
 #include "panel/ControlDlg.h"
+#include "panel/ControlDlgTestAccess.h"
 #include "storage/IniSection.h"
 #include "storage/MemletDataStore.h"
 #include "storage/UnreadFileCopy.h"
@@ -113,7 +114,7 @@ TEST(UnreadFileTest, AFileNotReadWholeIsCopiedAsFoundAndTheSaveWritesWhatWasRead
                 EXPECT_EQ(1, list.writeIniFile());
             } else {
                 CControlDlg panel;
-                panel.m_strDataPath = path;
+                Fields(panel).m_strDataPath = path;
                 panel.TakeLoadedData();
                 EXPECT_EQ(1, panel.writeIniFile());
             }
