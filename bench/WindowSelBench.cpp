@@ -225,12 +225,13 @@ int main() {
         WaitPumping(nullptr, 1000);
         CControlDlg panel;
         panel.UpdateWindowList();
-        int listed = (int)panel.m_WinInfList.size();
-        COpen first = OpenOnce(panel.m_WinInfList);
+        const std::vector<CWinInf> windowList = panel.CopyWindowList();
+        int listed = (int)windowList.size();
+        COpen first = OpenOnce(windowList);
         std::vector<double> snap, init, list, shown;
         for (int i = 0; i < kOpens; i++) {
             WaitPumping(nullptr, kGapMs);
-            COpen o = OpenOnce(panel.m_WinInfList);
+            COpen o = OpenOnce(windowList);
             if (o.Appeared() < 0 || o.rows != listed) {
                 fprintf(stderr, "%d windows: an open did not paint or listed %d of %d rows\n", windows, o.rows, listed);
                 failures++;

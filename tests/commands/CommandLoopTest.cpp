@@ -13,6 +13,7 @@
 #include "commands/CommandsFixture.h"
 #include "framework/ModalScript.h"
 #include "note/MemletWin.h"
+#include "panel/ControlDlgTestAccess.h"
 #include "panel/Hub.h"
 #include "res/resource.h"
 
@@ -53,7 +54,7 @@ TEST_F(CommandsTest, ChangesInsideTheWaitLeaveOtherNotesAlone) {
                         NotifyDeleteWindow(a);
                     } else {
                         // Closed for the command: gone as by any other road.
-                        auto& list = m_panel.m_MemletList;
+                        auto& list = Fields(m_panel).m_MemletList;
                         for (size_t i = 0; i < list.size(); i++)
                             if (list[i].m_strText == "A")
                                 list.erase(list.begin() + i);
@@ -65,7 +66,7 @@ TEST_F(CommandsTest, ChangesInsideTheWaitLeaveOtherNotesAlone) {
                 Tick();
             };
             if (c.loop == Loop::kSaveBox) {
-                m_panel.m_strDataPath = m_folder.File("ないフォルダ\\CorvanaData.ini");
+                Fields(m_panel).m_strDataPath = m_folder.File("ないフォルダ\\CorvanaData.ini");
                 InBox(kSaveError, change);
             } else if (c.loop == Loop::kQuestion) {
                 InBox(c.id == IDC_BUTTON_DELETE ? "選択したデータを削除しますか？" : kReadOnlyAsk, change);
@@ -91,7 +92,7 @@ TEST_F(CommandsTest, ChangesInsideTheWaitLeaveOtherNotesAlone) {
             }
             std::vector<std::string> boxes = Boxes();
             EXPECT_FALSE(boxes.empty() && c.loop != Loop::kDialog) << "the wait never came";
-            m_panel.m_strDataPath = DataPath();
+            Fields(m_panel).m_strDataPath = DataPath();
 
             bool gone = meanwhile == "delete A";
             std::string a = gone ? "" : c.id == IDC_BUTTON_EDITTEXT ? kEdited : "A";

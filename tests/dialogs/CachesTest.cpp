@@ -9,6 +9,7 @@
 #include "dialogs/ExportStackDlg.h"
 #include "dialogs/PendingDlg.h"
 #include "panel/ControlDlg.h"
+#include "panel/ControlDlgTestAccess.h"
 #include "panel/Hub.h"
 #include "storage/MemletDataStore.h"
 #include "storage/StorageTestFiles.h"
@@ -81,7 +82,7 @@ TEST_F(PendingListTest, StandsNewestFirstAndSavesWhenEveryChangeIs) {
     for (int timing : {0, 1}) {
         SCOPED_TRACE(timing);
         CControlDlg panel;  // its save timing, its window not made
-        panel.m_nSaveTiming = timing;
+        Fields(panel).m_nSaveTiming = timing;
         CPendingDlg pending;
         pending.m_strPath = m_folder.File("BriscoPendingList.ini");
         DeleteFileA(pending.m_strPath.c_str());
