@@ -1,5 +1,7 @@
 #include "BenchSupport.h"
 
+#include <cstdio>
+
 double Now() {
     static LARGE_INTEGER freq;
     if (!freq.QuadPart)
@@ -40,4 +42,20 @@ void AgeFile(const std::wstring& path) {
     ft = {t.LowPart, t.HighPart};
     SetFileTime(h, nullptr, nullptr, &ft);
     CloseHandle(h);
+}
+
+std::string CandidateTitle(int i) {
+    char buf[128];
+    switch (i % 3) {
+    case 0:
+        snprintf(buf, sizeof buf, "売上報告_%03d.xlsx - 表計算", i);
+        break;
+    case 1:
+        snprintf(buf, sizeof buf, "Document %03d - Editor", i);
+        break;
+    default:
+        snprintf(buf, sizeof buf, "議事録 %03d.txt - メモ帳", i);
+        break;
+    }
+    return buf;
 }

@@ -1,5 +1,6 @@
-// What the benchmarks share: a clock, waiting with messages served, and a
-// data file dated back as one from an earlier session.
+// What the benchmarks share: a clock, waiting with messages served, a data
+// file dated back as one from an earlier session, and the titles of another
+// program's windows.
 #pragma once
 #include <windows.h>
 
@@ -17,3 +18,7 @@ bool WaitPumping(HANDLE h, DWORD ms);
 // trusts its cache only for files older than about two seconds and parses a
 // younger file again on every call, so a file just written is dated back.
 void AgeFile(const std::wstring& path);
+
+// The titles of another program's windows: distinct, a third of them
+// Japanese, sharing the parts a user's part-of-title condition would pick.
+std::string CandidateTitle(int i);

@@ -36,24 +36,6 @@ int ReportBox(const std::string& text, UINT) {
     return IDOK;
 }
 
-// The windows' titles: distinct, a third of them Japanese, sharing the
-// parts a user's part-of-title condition would pick.
-std::string TargetTitle(int i) {
-    char buf[128];
-    switch (i % 3) {
-    case 0:
-        snprintf(buf, sizeof buf, "売上報告_%03d.xlsx - 表計算", i);
-        break;
-    case 1:
-        snprintf(buf, sizeof buf, "Document %03d - Editor", i);
-        break;
-    default:
-        snprintf(buf, sizeof buf, "議事録 %03d.txt - メモ帳", i);
-        break;
-    }
-    return buf;
-}
-
 bool HasChildren(int i) { return i % 5 == 0; }
 const char* ChildClass(int k) { return k % 3 == 0 ? "Edit" : k % 3 == 1 ? "Button" : "Static"; }
 int ChildId(int k) { return 1000 + k; }
@@ -75,7 +57,7 @@ int RunTargets(int count, const char* readyName, const char* quitName) {
     RegisterClassW(&wc);
     for (int i = 0; i < count; i++) {
         int x = 10 + (i * 53) % 1000, y = 10 + (i * 37) % 560;
-        HWND top = CreateWindowExW(WS_EX_NOACTIVATE, kTargetClass, ToWide(TargetTitle(i)).c_str(),
+        HWND top = CreateWindowExW(WS_EX_NOACTIVATE, kTargetClass, ToWide(CandidateTitle(i)).c_str(),
                                    WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, y, 260, 220, nullptr, nullptr,
                                    wc.hInstance, nullptr);
         if (!top)
@@ -184,12 +166,12 @@ std::vector<CMemletData> Notes(int count, const std::string& target) {
         int window = (i * 7) % 50;  // a window every window count has
         switch (kind) {
         case 0:
-            d.m_strTitle = matching ? TargetTitle(window) : TargetTitle(1000 + i);
+            d.m_strTitle = matching ? CandidateTitle(window) : CandidateTitle(1000 + i);
             break;
         case 1:
             d.m_nFull = 0;
-            d.m_strTitle = TargetTitle(window);
-            d.m_strPart = matching ? TargetTitle(window).substr(0, 12) : "報告書_" + std::to_string(i);
+            d.m_strTitle = CandidateTitle(window);
+            d.m_strPart = matching ? CandidateTitle(window).substr(0, 12) : "報告書_" + std::to_string(i);
             break;
         case 2:
             d.m_nTitleFlag = 0;
@@ -201,8 +183,8 @@ std::vector<CMemletData> Notes(int count, const std::string& target) {
             window = window / 15 * 15;
             d.m_nExtentFlag = 1;
             d.m_nFull = 0;
-            d.m_strPart = i % 8 == 3 ? " - 表計算" : TargetTitle(window);
-            d.m_strTitle = TargetTitle(window);
+            d.m_strPart = i % 8 == 3 ? " - 表計算" : CandidateTitle(window);
+            d.m_strTitle = CandidateTitle(window);
             d.m_strExClass = ChildClass(5);
             d.m_nExCtlId = ChildId(5);
             d.m_nExFullFlag = (i / 4) % 2;

@@ -48,22 +48,6 @@ std::string TargetsExe() {
     return path.substr(0, path.find_last_of("\\/") + 1) + CORVANA_TARGETS_FROM_BENCH;
 }
 
-std::string Title(int i) {
-    char buf[96];
-    switch (i % 3) {
-    case 0:
-        snprintf(buf, sizeof buf, "売上報告_%03d.xlsx - 表計算", i);
-        break;
-    case 1:
-        snprintf(buf, sizeof buf, "Document %03d - Editor", i);
-        break;
-    default:
-        snprintf(buf, sizeof buf, "議事録 %03d.txt - メモ帳", i);
-        break;
-    }
-    return buf;
-}
-
 // What one open saw, in seconds from the open.
 struct COpen {
     double init = -1, dialog = -1, list = -1, preview = -1;
@@ -212,7 +196,7 @@ int main() {
     for (int windows : {5, 500}) {
         for (; made < windows; made++) {
             TargetArgs a;
-            a.title = Title(made);
+            a.title = CandidateTitle(made);
             a.x = 10 + (made * 53) % 1000;
             a.y = 10 + (made * 37) % 560;
             a.cx = 260;

@@ -1,24 +1,8 @@
 #include "model/FullRecord.h"
 
 #include <cstring>
-#include <ctime>
 
-namespace {
-
-// Seconds since 1970 of a local time, so that a file's stamps are these digits in any zone.
-int64_t LocalTime(int y, int mo, int d, int h, int mi, int s) {
-    struct tm tm {};
-    tm.tm_year = y - 1900;
-    tm.tm_mon = mo - 1;
-    tm.tm_mday = d;
-    tm.tm_hour = h;
-    tm.tm_min = mi;
-    tm.tm_sec = s;
-    tm.tm_isdst = -1;
-    return _mktime64(&tm);
-}
-
-}  // namespace
+#include "storage/StorageTestFiles.h"
 
 CMemletData FullRecord() {
     CMemletData rec;

@@ -34,13 +34,14 @@ inline bool WriteBytes(const std::string& path, const std::string& bytes) {
 inline bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 // Seconds since 1970 of a local time, so that the stamps written are these digits in any zone.
-inline int64_t LocalTime(int year, int month, int day, int hour, int minute) {
+inline int64_t LocalTime(int year, int month, int day, int hour, int minute, int second = 0) {
     tm t{};
     t.tm_year = year - 1900;
     t.tm_mon = month - 1;
     t.tm_mday = day;
     t.tm_hour = hour;
     t.tm_min = minute;
+    t.tm_sec = second;
     t.tm_isdst = -1;
     return _mktime64(&t);
 }
