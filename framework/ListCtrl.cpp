@@ -1,5 +1,7 @@
 #include "framework/ListCtrl.h"
 
+#include <algorithm>
+
 #include "framework/Text.h"
 
 int CListCtrl::InsertColumn(int column, const std::string& heading, int format, int width) {
@@ -56,4 +58,13 @@ bool CListCtrl::SetItemState(int item, UINT state, UINT mask) {
     it.state = state;
     it.stateMask = mask;
     return Send(LVM_SETITEMSTATE, item, (LPARAM)&it) != 0;
+}
+
+void SetDispText(LVITEMW& item, const std::string& text) {
+    if (!item.pszText || item.cchTextMax <= 0)
+        return;
+    std::wstring w = ToWide(OneLine(text));
+    size_t n = std::min(w.size(), (size_t)item.cchTextMax - 1);
+    w.copy(item.pszText, n);
+    item.pszText[n] = L'\0';
 }

@@ -211,6 +211,13 @@ private:
     int SelectionMark(const char* noRowText);
     // The record of a row the list shows; null past the end.
     CMemletData* RowRecord(int row);
+    // What the list view shows in a cell of the row's record; empty past
+    // the end.
+    std::string RowText(int row, int column);
+    // The list view's requests for a row's texts and icon, and for the row
+    // that typed letters find (its index or -1).
+    void OnGetDispInfoListData(NMLVDISPINFOW* info);
+    int OnFindItemListData(const NMLVFINDITEMW* find);
     // Row i marked, selected, hot and wholly in view.
     void MarkRow(int row);
     // Record i closed and taken off to the pending list.

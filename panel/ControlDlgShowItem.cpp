@@ -35,5 +35,14 @@ bool CControlDlg::OnNotify(NMHDR* nm, LRESULT& result) {
         OnClickListData(nm, result);
         return true;
     }
+    if (nm->idFrom == IDC_LIST_DATA && nm->code == LVN_GETDISPINFOW) {
+        OnGetDispInfoListData((NMLVDISPINFOW*)nm);
+        result = 0;
+        return true;
+    }
+    if (nm->idFrom == IDC_LIST_DATA && nm->code == LVN_ODFINDITEMW) {
+        result = OnFindItemListData((const NMLVFINDITEMW*)nm);
+        return true;
+    }
     return CDialog::OnNotify(nm, result);
 }

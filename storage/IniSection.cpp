@@ -227,3 +227,5 @@ std::vector<std::string> GetIniSectionNames(const std::string& path) {
         names.emplace_back(p);
     return names;
 }
+
+void ReleaseIniFile(const std::string& path) { WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str()); }

@@ -30,3 +30,8 @@ private:
 
 // Names of the sections present in the file, in file order.
 std::vector<std::string> GetIniSectionNames(const std::string& path);
+
+// Lets the system drop what it keeps of a file it has read (Wine holds the
+// whole file parsed, several times its size, until the process ends): the
+// documented flush, which writes nothing for a file only read.
+void ReleaseIniFile(const std::string& path);

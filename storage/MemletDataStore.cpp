@@ -133,6 +133,8 @@ bool LoadMemletFile(const std::string& path, std::vector<CMemletData>& list) {
     int n = (int)GetPrivateProfileIntA("SYSTEM", "MEMLTENUM", 0, path.c_str());
     std::vector<std::string> names = GetIniSectionNames(path);
     ReadPresentSections(path, FindIndexedSections(names, "MEMLETITEM", n), key, list);
+    // Read once at start-up: what the system keeps of it is of no more use.
+    ReleaseIniFile(path);
     return IsReadWhole(names, n);
 }
 

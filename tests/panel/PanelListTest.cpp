@@ -107,6 +107,8 @@ TEST_F(PanelListTest, TheImagesOutliveTheListView) {
     d.m_strExePath = Targets().Path();
     Fields(m_panel).m_MemletList = {d};
     m_panel.UpdateList();
+    // The row's icon, as drawing the row takes it.
+    ASSERT_GE(Image(0), 0);
     HIMAGELIST images = Fields(m_panel).m_ImageList.GetImageList();
     int count = ImageList_GetImageCount(images);
     ASSERT_GE(count, 1);
@@ -278,6 +280,27 @@ TEST_F(PanelListTest, NothingSelectedStaysUnselected) {
     Fill(3);
     m_panel.UpdateList();
     EXPECT_EQ(-1, Selected());
+}
+
+// A letter typed in the list goes to the next row whose program name
+// starts with it, whatever its case; a row without a shown name is passed.
+TEST_F(PanelListTest, ATypedLetterFindsTheRowByItsProgramName) {
+    struct Row {
+        const char* exe;
+        int processFlag;
+    } rows[] = {{"ALPHA.EXE", 1}, {"BOOK.EXE", 0}, {"BETA.EXE", 1}, {"BRAVO.EXE", 1}};
+    Fields(m_panel).m_MemletList.clear();
+    for (const Row& r : rows) {
+        CMemletData d = NoteFor(r.exe);
+        d.m_strExeName = r.exe;
+        d.m_nProcessFlag = r.processFlag;
+        Fields(m_panel).m_MemletList.push_back(d);
+    }
+    m_panel.UpdateList();
+    ASSERT_EQ(-1, Selected());
+    SendMessageW(List(), WM_CHAR, L'b', 1);
+    EXPECT_EQ(2, Selected());
+    EXPECT_EQ("BETA.EXE", Cell(Selected(), 0));
 }
 
 TEST_F(PanelListTest, ListenerHearsOfEveryRefillByPost) {

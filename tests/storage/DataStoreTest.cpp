@@ -98,6 +98,39 @@ TEST(DataStoreTest, StoreLoadsBothFilesOfTheCurrentDirectory) {
     EXPECT_EQ("保留", store.m_PendingList[0].m_strTitle);
 }
 
+// The load lets the system drop the files it has read: nothing may be
+// written by that, nor a missing file made.
+TEST(DataStoreTest, LoadingLeavesTheFilesAsTheyWere) {
+    TempFolder folder;
+    const std::string data = folder.File("CorvanaData.ini");
+    const std::string bytes = std::string(kHeaderStart) + "MEMLTENUM=2\r\n" + Note("MEMLETITEM0", "一") +
+                              Note("MEMLETITEM1", "二") + "[EXTRA]\r\n; a comment\r\nKEY = spaced value \r\n";
+    ASSERT_TRUE(WriteBytes(data, bytes));
+    auto writeTime = [](const std::string& path) {
+        WIN32_FILE_ATTRIBUTE_DATA fa{};
+        GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &fa);
+        return ((uint64_t)fa.ftLastWriteTime.dwHighDateTime << 32) | fa.ftLastWriteTime.dwLowDateTime;
+    };
+    const uint64_t before = writeTime(data);
+    Sleep(50);
+    {
+        CurrentDirectory cd(folder.Path());
+        ASSERT_TRUE(cd.ok());
+        CMemletDataStore store;
+        ASSERT_EQ(2u, store.m_MemletList.size());
+        EXPECT_TRUE(store.m_UnreadFiles.empty());
+    }
+    EXPECT_EQ(bytes, ReadBytes(data));
+    EXPECT_EQ(before, writeTime(data));
+    EXPECT_FALSE(FileExists(folder.File("BriscoPendingList.ini")));
+    // Read again whole, as it is now.
+    ASSERT_TRUE(WriteBytes(data, std::string(kHeaderStart) + "MEMLTENUM=1\r\n" + Note("MEMLETITEM0", "三")));
+    std::vector<CMemletData> list;
+    LoadMemletFile(data, list);
+    ASSERT_EQ(1u, list.size());
+    EXPECT_EQ("三", list[0].m_strTitle);
+}
+
 TEST(DataStoreTest, StoreInAnEmptyFolderIsEmpty) {
     TempFolder folder;
     CurrentDirectory cd(folder.Path());
