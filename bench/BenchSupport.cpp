@@ -2,6 +2,11 @@
 
 #include <cstdio>
 
+#include "framework/Text.h"
+#include "storage/MemletListFile.h"
+#include "storage/VolumeSerial.h"
+#include "storage/WriteIniFile.h"
+
 double Now() {
     static LARGE_INTEGER freq;
     if (!freq.QuadPart)
@@ -58,4 +63,43 @@ std::string CandidateTitle(int i) {
         break;
     }
     return buf;
+}
+
+std::vector<CMemletData> StoredNotes(int count) {
+    static const char* const lines[] = {"請求書を月末までに送付", "ビルド手順：先に依存関係を更新すること",
+                                        "会議室Bは金曜の午後に予約済み", "次回リリースで直す：一覧の並び順",
+                                        "佐藤さんの内線は 4321"};
+    std::vector<CMemletData> list;
+    list.reserve(count);
+    for (int i = 0; i < count; i++) {
+        CMemletData d;
+        int program = i % 40;
+        d.m_strExeName = "TOOL" + std::to_string(program) + ".EXE";
+        d.m_strExePath = "C:\\Program Files\\Tool" + std::to_string(program) + "\\TOOL" + std::to_string(program) +
+                         ".EXE";
+        d.m_strTitle = "報告書_第" + std::to_string(i) + "版.txt - ツール" + std::to_string(program);
+        d.m_nFull = i % 4 != 0;
+        if (!d.m_nFull)
+            d.m_strPart = "報告書_";
+        d.m_tGenDate = 1700000000 + (int64_t)i * 3600;
+        d.m_tAcsDate = d.m_tGenDate + 86400;
+        d.m_rectWin = {100 + i % 500, 100 + i % 300, 300 + i % 500, 160 + i % 300};
+        d.m_rectTarget = {0, 0, 1024, 768};
+        d.m_nBkColor = i % 6;
+        for (int k = 0; k <= i % 4; k++)
+            d.m_strText += std::string(lines[(i + k) % 5]) + "\r\n";
+        list.push_back(d);
+    }
+    return list;
+}
+
+bool WriteNotesFile(const std::wstring& wpath, std::vector<CMemletData> notes) {
+    std::string path = FromWide(wpath);
+    for (CMemletData& d : notes)
+        d.m_bDirty = 1;
+    CWriteIniFile writer;
+    if (!WriteMemletListFile(writer, path, notes, 0, (int)GetVolumeSerialNumber(path[0])))
+        return false;
+    AgeFile(wpath);
+    return true;
 }

@@ -1,10 +1,13 @@
 // What the benchmarks share: a clock, waiting with messages served, a data
-// file dated back as one from an earlier session, and the titles of another
-// program's windows.
+// file dated back as one from an earlier session, the titles of another
+// program's windows, and stored notes written as the program writes them.
 #pragma once
 #include <windows.h>
 
 #include <string>
+#include <vector>
+
+#include "model/MemletData.h"
 
 // Seconds, from the performance counter.
 double Now();
@@ -22,3 +25,11 @@ void AgeFile(const std::wstring& path);
 // The titles of another program's windows: distinct, a third of them
 // Japanese, sharing the parts a user's part-of-title condition would pick.
 std::string CandidateTitle(int i);
+
+// Stored notes as a user collects them, on programs that are not running:
+// some dozens of programs, titles, texts of a few lines.
+std::vector<CMemletData> StoredNotes(int count);
+
+// A data file of these notes through the program's own save chain, dated
+// back as one from an earlier session.
+bool WriteNotesFile(const std::wstring& path, std::vector<CMemletData> notes);

@@ -284,36 +284,6 @@ private:
 
 // ---- data files -----------------------------------------------------------
 
-// Stored notes as a user collects them, on programs that are not running:
-// some dozens of programs, titles, texts of a few lines.
-std::vector<CMemletData> StoredNotes(int count) {
-    static const char* const lines[] = {"請求書を月末までに送付", "ビルド手順：先に依存関係を更新すること",
-                                        "会議室Bは金曜の午後に予約済み", "次回リリースで直す：一覧の並び順",
-                                        "佐藤さんの内線は 4321"};
-    std::vector<CMemletData> list;
-    list.reserve(count);
-    for (int i = 0; i < count; i++) {
-        CMemletData d;
-        int program = i % 40;
-        d.m_strExeName = "TOOL" + std::to_string(program) + ".EXE";
-        d.m_strExePath = "C:\\Program Files\\Tool" + std::to_string(program) + "\\TOOL" + std::to_string(program) +
-                         ".EXE";
-        d.m_strTitle = "報告書_第" + std::to_string(i) + "版.txt - ツール" + std::to_string(program);
-        d.m_nFull = i % 4 != 0;
-        if (!d.m_nFull)
-            d.m_strPart = "報告書_";
-        d.m_tGenDate = 1700000000 + (int64_t)i * 3600;
-        d.m_tAcsDate = d.m_tGenDate + 86400;
-        d.m_rectWin = {100 + i % 500, 100 + i % 300, 300 + i % 500, 160 + i % 300};
-        d.m_rectTarget = {0, 0, 1024, 768};
-        d.m_nBkColor = i % 6;
-        for (int k = 0; k <= i % 4; k++)
-            d.m_strText += std::string(lines[(i + k) % 5]) + "\r\n";
-        list.push_back(d);
-    }
-    return list;
-}
-
 // Notes on the target windows, five on each, where the windows are.
 std::vector<CMemletData> IdleNotes(const std::string& program) {
     std::vector<CMemletData> list;
@@ -334,15 +304,7 @@ std::vector<CMemletData> IdleNotes(const std::string& program) {
 
 // The data file of the folder, through the program's own save chain.
 bool WriteDataFile(const CProgramFolder& folder, std::vector<CMemletData> notes) {
-    std::wstring wpath = folder.File(L"CorvanaData.ini");
-    std::string path = FromWide(wpath);
-    for (CMemletData& d : notes)
-        d.m_bDirty = 1;
-    CWriteIniFile writer;
-    if (!WriteMemletListFile(writer, path, notes, 0, (int)GetVolumeSerialNumber(path[0])))
-        return false;
-    AgeFile(wpath);
-    return true;
+    return WriteNotesFile(folder.File(L"CorvanaData.ini"), std::move(notes));
 }
 
 // ---- the program ----------------------------------------------------------

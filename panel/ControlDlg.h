@@ -162,6 +162,10 @@ private:
     CImageListCashSmoll m_ImageList;
     int m_bInit = 0;  // the data path is set: saving may begin
     bool m_bSavingAll = false;  // SaveAll is closing the notes: no refill for each
+    // The tracking tick is matching: a note that closes meanwhile only marks
+    // the list changed, and the tick refills and saves once at its end.
+    bool m_bInTick = false;
+    bool m_bListChanged = false;
     HBRUSH m_brGrey;
     HBRUSH m_brPale;
     int m_nVolumeSerial = 0;

@@ -9,6 +9,10 @@
 void CControlDlg::notifyUpdateWindow() {
     if (m_bSavingAll)
         return;
+    if (m_bInTick) {
+        m_bListChanged = true;
+        return;
+    }
     UpdateList();
     SaveOnChange();
 }

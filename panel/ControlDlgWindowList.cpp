@@ -3,14 +3,41 @@
 #include "panel/ControlDlg.h"
 #include "panel/PanelTimers.h"
 
+namespace {
+
+// Set for the matching of one tick, cleared however it ends.
+class CTickScope {
+public:
+    explicit CTickScope(bool& inTick) : m_inTick(inTick) { m_inTick = true; }
+    ~CTickScope() { m_inTick = false; }
+    CTickScope(const CTickScope&) = delete;
+    CTickScope& operator=(const CTickScope&) = delete;
+
+private:
+    bool& m_inTick;
+};
+
+}  // namespace
+
 void CControlDlg::OnTrackingTick() {
     KillTimer(kTimerTracking);
     UpdateWindowList();
-    // A record may leave the list while another one is matched (a note
-    // window's notification): the end is read anew each time.
-    for (size_t i = 0; i < m_MemletList.size(); i++) {
-        if (!IsHeld(m_MemletList[i].m_nSerial))
-            m_MemletList[i].FindMatch(m_WinInfList);
+    {
+        // A window closing with many notes on it closes them all in this
+        // loop: one refill and one save for all of them, after it, instead
+        // of one of each for every note.
+        CTickScope scope(m_bInTick);
+        // A record may leave the list while another one is matched (a note
+        // window's notification): the end is read anew each time.
+        for (size_t i = 0; i < m_MemletList.size(); i++) {
+            if (!IsHeld(m_MemletList[i].m_nSerial))
+                m_MemletList[i].FindMatch(m_WinInfList);
+        }
+    }
+    if (m_bListChanged) {
+        m_bListChanged = false;
+        UpdateList();
+        SaveOnChange();
     }
     SetTimer(kTimerTracking, kTrackingMs);
 }
