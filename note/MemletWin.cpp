@@ -75,6 +75,7 @@ bool CMemletWin::DestroyWindow() {
     m_nFollowMs = 0;
     KillTimer(kTimerEnable);
     KillTimer(kTimerFade);
+    m_bFadeTimer = false;
     DestroyArrowWin();
     return CDialog::DestroyWindow();
 }
@@ -211,8 +212,10 @@ void CMemletWin::StartTracking() {
     ApplyAlpha();
     FollowStep();
     ArmFollow(kFirstFollowMs);
+    // Both run on at their period; the fade timer only while a fade runs
+    // (BeginFade): under Wine every tick and every setting of a timer is a
+    // round trip to the server, for each of a hundred notes.
     SetTimer(kTimerHover, kHoverMs);
-    SetTimer(kTimerFade, kFadeMs);
 }
 
 void CMemletWin::SetLayered(COLORREF key, BYTE alpha, DWORD flags) {
@@ -273,10 +276,8 @@ void CMemletWin::OnTimer(UINT_PTR id) {
             ::SetFocus(m_hWndTarget);
         return;
     case kTimerHover:
-        KillTimer(kTimerHover);
         HoverCheck();
         TopmostCheck();
-        SetTimer(kTimerHover, kHoverMs);
         return;
     case kTimerFade:
         FadeStep();
@@ -320,7 +321,6 @@ void CMemletWin::FollowStep() {
 void CMemletWin::MouseEntered(bool fromTimer) {
     if (m_nMouseHideCtl) {
         m_bMouseIn = 1;
-        m_nFadeCount = kFadeSteps;
     } else if (!m_nBkTransparent) {
         m_bMouseIn = 1;
     } else if (IsCtrlDown()) {
@@ -330,6 +330,8 @@ void CMemletWin::MouseEntered(bool fromTimer) {
     }
     if (m_bMouseIn)
         Trace(fromTimer ? "●MounseIn(TIMER) \n" : "●MounseIn \n");
+    if (m_nMouseHideCtl)
+        BeginFade();
 }
 
 void CMemletWin::HoverCheck() {
@@ -364,9 +366,27 @@ void CMemletWin::TopmostCheck() {
     m_bTopMost = marked ? 1 : 0;
 }
 
+void CMemletWin::BeginFade() {
+    m_nFadeCount = kFadeSteps;
+    if (!m_bFadeTimer) {
+        SetTimer(kTimerFade, kFadeMs);
+        m_bFadeTimer = true;
+    }
+    // The first step at once, as a timer running all along might have
+    // done: it keeps the note's alpha, and the note is invisible within
+    // 1.4 s of the mouse's coming.
+    FadeStep();
+}
+
 void CMemletWin::FadeStep() {
-    if (!m_bMouseIn || m_nFadeCount <= 0)
+    if (!m_bMouseIn || m_nFadeCount <= 0) {
+        // Nothing to fade: the timer rests until the next fade begins.
+        if (m_bFadeTimer) {
+            KillTimer(kTimerFade);
+            m_bFadeTimer = false;
+        }
         return;
+    }
     m_nFadeCount--;
     BYTE a = FadeAlpha(m_nFadeCount, m_nAlpha);
     Trace("Alpha=%d\n", a);

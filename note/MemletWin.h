@@ -157,6 +157,8 @@ private:
     void ArmFollow(UINT ms);
     void HoverCheck();
     void TopmostCheck();
+    // The mouse-over fade from its first step, its timer set if it rests.
+    void BeginFade();
     void FadeStep();
     // The mouse came over the note; fromTimer names who saw it.
     void MouseEntered(bool fromTimer);
@@ -178,6 +180,7 @@ private:
     int m_bEditFocus = 0;
     int m_bTopMost = 0;
     UINT m_nFollowMs = 0;  // the follow timer's period, 0 while it is off
+    bool m_bFadeTimer = false;  // the fade timer is set
     bool m_bCreated = false;
 };
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -197,6 +198,72 @@ TEST_F(NoteTest, FadesUnderTheMouseAndComesBackWhenItLeaves) {
     EXPECT_EQ(0, LayeredOf(h).alpha);
     MoveMouse(kAway);
     EXPECT_TRUE(PumpUntil([h] { return LayeredOf(h).alpha == 255; }));
+}
+
+// The timer ticks one window takes from this thread's queue, by timer id.
+class TimerTicks {
+public:
+    explicit TimerTicks(HWND hwnd) {
+        s_hwnd = hwnd;
+        s_ticks = {};
+        m_hook = SetWindowsHookExW(WH_GETMESSAGE, Count, nullptr, GetCurrentThreadId());
+    }
+    ~TimerTicks() {
+        if (m_hook)
+            UnhookWindowsHookEx(m_hook);
+    }
+    bool Hooked() const { return m_hook != nullptr; }
+    // The ticks of id over ms of pumping.
+    int Over(UINT_PTR id, DWORD ms) {
+        s_ticks = {};
+        PumpFor(ms);
+        return Of(id);
+    }
+    int Of(UINT_PTR id) const { return id < s_ticks.size() ? s_ticks[id] : 0; }
+
+private:
+    static LRESULT CALLBACK Count(int code, WPARAM wp, LPARAM lp) {
+        const MSG* m = (const MSG*)lp;
+        if (code == HC_ACTION && wp == PM_REMOVE && m->message == WM_TIMER && m->hwnd == s_hwnd &&
+            m->wParam < s_ticks.size())
+            s_ticks[m->wParam]++;
+        return CallNextHookEx(nullptr, code, wp, lp);
+    }
+    static inline HWND s_hwnd;
+    static inline std::array<int, 128> s_ticks;
+    HHOOK m_hook = nullptr;
+};
+
+// A hundred notes rest on their windows most of the time: the fade timer
+// runs only while a fade does, and starts again with the next one.
+TEST_F(NoteTest, FadeTimerRunsOnlyWhileTheNoteFades) {
+    constexpr UINT_PTR kHover = 108, kFade = 109;
+    ASSERT_TRUE(PlaceCursor(kAway));
+    NoteLook look;
+    look.mouseHide = 1;
+    look.percent = 100;
+    CMemletWin* win = Open(look);
+    ASSERT_TRUE(win);
+    HWND h = win->m_hWnd;
+    TimerTicks ticks(h);
+    ASSERT_TRUE(ticks.Hooked());
+    EXPECT_EQ(0, ticks.Over(kFade, 700));
+    EXPECT_GE(ticks.Of(kHover), 2);
+    for (int round = 0; round < 2; round++) {
+        ASSERT_TRUE(PlaceCursor(Centre(WindowRect(h)))) << round;
+        EXPECT_TRUE(PumpUntil([h] { return LayeredOf(h).alpha == 0; })) << round;
+        // The steps left after the note is invisible, and one tick that
+        // finds nothing more to do.
+        PumpFor(1200);
+        EXPECT_EQ(0, LayeredOf(h).alpha) << round;
+        EXPECT_EQ(0, ticks.Over(kFade, 700)) << round;
+        EXPECT_GE(ticks.Of(kHover), 2) << round;
+        ASSERT_TRUE(PlaceCursor(kAway)) << round;
+        EXPECT_TRUE(PumpUntil([h] { return LayeredOf(h).alpha == 255; })) << round;
+        PumpFor(300);
+        EXPECT_EQ(0, ticks.Over(kFade, 700)) << round;
+        EXPECT_EQ(255, LayeredOf(h).alpha) << round;
+    }
 }
 
 TEST_F(NoteTest, CtrlOverASeeThroughNoteShowsItWhole) {
