@@ -1,5 +1,6 @@
 #include "BenchSupport.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "framework/Text.h"
@@ -102,4 +103,16 @@ bool WriteNotesFile(const std::wstring& wpath, std::vector<CMemletData> notes) {
         return false;
     AgeFile(wpath);
     return true;
+}
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? -1 : v[v.size() / 2];
+}
+
+std::string BesideThisExe(const std::string& name) {
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string path = self;
+    return path.substr(0, path.find_last_of("\\/") + 1) + name;
 }

@@ -33,3 +33,9 @@ std::vector<CMemletData> StoredNotes(int count);
 // A data file of these notes through the program's own save chain, dated
 // back as one from an earlier session.
 bool WriteNotesFile(const std::wstring& path, std::vector<CMemletData> notes);
+
+// The middle one of some figures; -1 for none.
+double Median(std::vector<double> v);
+
+// A file beside this executable (a helper program built with it).
+std::string BesideThisExe(const std::string& name);

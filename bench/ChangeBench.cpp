@@ -9,7 +9,6 @@
 // harmless message again: until then the program answers nobody.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -31,13 +30,6 @@ constexpr int kNotesOnWindow = 20;  // on each window that closes with many
 constexpr DWORD kGapMs = 1200;      // between two changes: more than two ticks, and the hot key released
 constexpr DWORD kAnswerMs = 120000;
 const char kTargetsExeName[] = "CORVANA_TARGETS.EXE";
-
-std::string TargetsExe() {
-    char self[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string path = self;
-    return path.substr(0, path.find_last_of("\\/") + 1) + CORVANA_TARGETS_FROM_BENCH;
-}
 
 std::string ManyTitle(int i) { return "二十枚の窓 " + std::to_string(i) + " - ベンチ"; }
 std::string OneTitle(int i) { return "一枚の窓 " + std::to_string(i) + " - ベンチ"; }
@@ -88,11 +80,6 @@ double TimeChange(HWND main, Act&& act, Done&& done) {
     if (!WaitFor(done, kAnswerMs) || !Answers(main))
         return -1;
     return Now() - t0;
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? -1 : v[v.size() / 2];
 }
 
 struct CFigures {
@@ -230,7 +217,7 @@ int main() {
         return 1;
     }
     CTargetProcess targets;
-    if (!targets.Start(TargetsExe())) {
+    if (!targets.Start(BesideThisExe(CORVANA_TARGETS_FROM_BENCH))) {
         fprintf(stderr, "corvana_targets.exe did not start\n");
         return 1;
     }

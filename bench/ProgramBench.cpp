@@ -484,8 +484,7 @@ CStartParts MedianParts(std::vector<CStartParts> runs) {
         std::vector<double> v;
         for (const CStartParts& r : runs)
             v.push_back(r.*field);
-        std::sort(v.begin(), v.end());
-        return v[v.size() / 2];
+        return Median(v);
     };
     CStartParts m;
     m.notes = runs.front().notes;
@@ -524,8 +523,7 @@ bool StartUp(int count, double& median, CMemory& memory, CStartParts& parts) {
         app.Kill();
         WaitFor(NoCorvanaRunning);
     }
-    std::sort(times.begin(), times.end());
-    median = times[times.size() / 2];
+    median = Median(times);
     parts = MedianParts(partRuns);
     return true;
 }

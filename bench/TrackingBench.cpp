@@ -10,7 +10,6 @@
 // run back to back read far slower under Wine.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -247,11 +246,6 @@ int Attached(const std::vector<CMemletData>& notes) {
     for (const CMemletData& d : notes)
         n += d.m_bAttached == 1 && d.m_pMemletWin;
     return n;
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 std::string Ratio(double now, double before) {

@@ -41,13 +41,6 @@ int ReportBox(const std::string& text, UINT) {
     return IDOK;
 }
 
-std::string TargetsExe() {
-    char self[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string path = self;
-    return path.substr(0, path.find_last_of("\\/") + 1) + CORVANA_TARGETS_FROM_BENCH;
-}
-
 // What one open saw, in seconds from the open.
 struct COpen {
     double init = -1, dialog = -1, list = -1, preview = -1;
@@ -164,11 +157,6 @@ double DesktopSnapshot() {
     return taken ? t : -1;
 }
 
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? -1 : v[v.size() / 2];
-}
-
 }  // namespace
 
 int main() {
@@ -179,7 +167,7 @@ int main() {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     int failures = 0;
     CTargetProcess targets;
-    if (!targets.Start(TargetsExe())) {
+    if (!targets.Start(BesideThisExe(CORVANA_TARGETS_FROM_BENCH))) {
         fprintf(stderr, "corvana_targets.exe did not start\n");
         return 1;
     }

@@ -321,6 +321,7 @@ void CMemletWin::FollowStep() {
 void CMemletWin::MouseEntered(bool fromTimer) {
     if (m_nMouseHideCtl) {
         m_bMouseIn = 1;
+        BeginFade();
     } else if (!m_nBkTransparent) {
         m_bMouseIn = 1;
     } else if (IsCtrlDown()) {
@@ -330,8 +331,6 @@ void CMemletWin::MouseEntered(bool fromTimer) {
     }
     if (m_bMouseIn)
         Trace(fromTimer ? "●MounseIn(TIMER) \n" : "●MounseIn \n");
-    if (m_nMouseHideCtl)
-        BeginFade();
 }
 
 void CMemletWin::HoverCheck() {
