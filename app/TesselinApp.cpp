@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "app/CrashTrace.h"
+#include "app/ProgramFolder.h"
 #include "app/TesselinDlg.h"
+#include "framework/MessageBox.h"
 #include "framework/Text.h"
 #include "framework/Trace.h"
 #include "platform/MultiDisplay.h"
@@ -15,26 +17,9 @@
 
 CTesselinApp theApp;
 int g_bDebugMode = 0;
-std::string g_strCurrentDir;
+std::wstring g_strCurrentDir;
 
 BOOL WINAPI ConsoleCtrlHandler(DWORD) { return TRUE; }
-
-// The program's own folder, from its module, whatever the command line or
-// the starting folder say.
-static std::wstring ProgramFolder() {
-    std::vector<wchar_t> path(MAX_PATH);
-    for (;;) {
-        DWORD n = GetModuleFileNameW(nullptr, path.data(), (DWORD)path.size());
-        if (n == 0)
-            return {};
-        if (n < path.size()) {
-            std::wstring p(path.data(), n);
-            size_t slash = p.find_last_of(L'\\');
-            return slash == std::wstring::npos ? std::wstring() : p.substr(0, slash);
-        }
-        path.resize(path.size() * 2);
-    }
-}
 
 BOOL CTesselinApp::InitInstance() {
     // A crash leaves its line beside the data files, where the user looks.
@@ -85,11 +70,14 @@ BOOL CTesselinApp::InitInstance() {
         Trace("DEBUG_MODE ON\n");
     Trace("PORTABLE VERSION START\n");
 
-    std::wstring folder = ProgramFolder();
-    g_strCurrentDir = FromWide(folder);
-    if (!folder.empty())
-        SetCurrentDirectoryW(folder.c_str());
-    Trace("CurrentDir=%s", g_strCurrentDir.c_str());
+    g_strCurrentDir = ProgramFolder();
+    bool entered = EnterProgramFolder(g_strCurrentDir);
+    Trace("CurrentDir=%s", FromWide(g_strCurrentDir).c_str());
+    // Never another folder's files: without its own, the program does not run.
+    if (!entered) {
+        AppMessageBox(UnservedFolderMessage(g_strCurrentDir), MB_OK);
+        return FALSE;
+    }
 
     if (!g_pMemletDataStore)
         g_pMemletDataStore = new CMemletDataStore;

@@ -13,7 +13,7 @@ public:
 
 extern CTesselinApp theApp;
 extern int g_bDebugMode;  // "-Q584": trace lines in a console
-extern std::string g_strCurrentDir;
+extern std::wstring g_strCurrentDir;
 
 // Ctrl+C and Ctrl+Break in the debug console do not end the program.
 BOOL WINAPI ConsoleCtrlHandler(DWORD event);

@@ -47,26 +47,15 @@ void AllowMessage(UINT msg) {
         change(msg, 1 /* MSGFLT_ADD */);
 }
 
-// The whole folder: in CP932 a folder within the system's limit of
-// characters may take more than MAX_PATH bytes.
-std::string CurrentFolder() {
-    DWORD need = GetCurrentDirectoryA(0, nullptr);
-    std::string folder(need, '\0');
-    DWORD got = need ? GetCurrentDirectoryA(need, folder.data()) : 0;
-    folder.resize(got < need ? got : 0);
-    return folder;
-}
-
 }  // namespace
 
 CTesselinDlg::CTesselinDlg() : CDialog(IDD_TESSELIN_DIALOG) {
     m_hIcon = LoadIconW(AppInstance(), MAKEINTRESOURCEW(IDR_MAINFRAME));
     m_hTrayIcon = LoadIconW(AppInstance(), MAKEINTRESOURCEW(IDR_MAINFRAME));
-    std::string folder = CurrentFolder();
-    m_strDataPath = folder + "\\CorvanaData.ini";
-    m_strPropatyPath = folder + "\\TesselinPropaty.ini";
-    m_strPreSetPath = folder + "\\TesselinPreset.ini";
-    m_strPendingPath = folder + "\\BriscoPendingList.ini";
+    m_strDataPath = PathInCurrentDirectory(L"CorvanaData.ini");
+    m_strPropatyPath = PathInCurrentDirectory(L"TesselinPropaty.ini");
+    m_strPreSetPath = PathInCurrentDirectory(L"TesselinPreset.ini");
+    m_strPendingPath = PathInCurrentDirectory(L"BriscoPendingList.ini");
 }
 
 CTesselinDlg::~CTesselinDlg() {
@@ -131,7 +120,7 @@ bool CTesselinDlg::OnInitDialog() {
 void CTesselinDlg::OnTellUnreadFiles() {
     if (m_UnreadFiles.empty())
         return;
-    std::string text = UnreadFilesMessage(m_UnreadFiles);
+    std::wstring text = UnreadFilesMessage(m_UnreadFiles);
     m_UnreadFiles.clear();
     AppMessageBox(text, MB_OK);
 }

@@ -43,10 +43,10 @@ public:
 
     HICON m_hIcon;
     HICON m_hTrayIcon;
-    std::string m_strDataPath;
-    std::string m_strPropatyPath;
-    std::string m_strPreSetPath;
-    std::string m_strPendingPath;
+    std::wstring m_strDataPath;
+    std::wstring m_strPropatyPath;
+    std::wstring m_strPreSetPath;
+    std::wstring m_strPendingPath;
     CControlDlg m_ControlDlg;
     CWriteMsgDlg m_WriteMsgDlg;
     CSerchDlg m_SerchDlg;

@@ -6,4 +6,4 @@
 
 #include "storage/UnreadFileCopy.h"
 
-std::string UnreadFilesMessage(const std::vector<CUnreadFile>& files);
+std::wstring UnreadFilesMessage(const std::vector<CUnreadFile>& files);

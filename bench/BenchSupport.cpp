@@ -94,14 +94,13 @@ std::vector<CMemletData> StoredNotes(int count) {
     return list;
 }
 
-bool WriteNotesFile(const std::wstring& wpath, std::vector<CMemletData> notes) {
-    std::string path = FromWide(wpath);
+bool WriteNotesFile(const std::wstring& path, std::vector<CMemletData> notes) {
     for (CMemletData& d : notes)
         d.m_bDirty = 1;
     CWriteIniFile writer;
-    if (!WriteMemletListFile(writer, path, notes, 0, (int)GetVolumeSerialNumber(path[0])))
+    if (!WriteMemletListFile(writer, path, notes, 0, (int)GetVolumeSerialNumberOf(path)))
         return false;
-    AgeFile(wpath);
+    AgeFile(path);
     return true;
 }
 

@@ -118,7 +118,7 @@ int main() {
         double seconds = 0;
         {
             CControlDlg writer;
-            Fields(writer).m_strDataPath = dir + "\\CorvanaData.ini";
+            Fields(writer).m_strDataPath = ToWide(dir) + L"\\CorvanaData.ini";
             Fields(writer).m_MemletList = RealisticNotes(n);
             if (!Save(writer, &seconds)) {
                 fprintf(stderr, "%8d: writing the file failed\n", n);

@@ -4,7 +4,7 @@
 #include "storage/MemletListFile.h"
 #include "storage/WriteIniFile.h"
 
-bool CExportStackDlg::WriteExportFile(const std::string& path) {
+bool CExportStackDlg::WriteExportFile(const std::wstring& path) {
     std::vector<CMemletData> records = m_MemletList;
     for (CMemletData& data : records)
         data.m_bDirty = 1;

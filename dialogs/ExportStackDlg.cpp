@@ -63,7 +63,7 @@ void CExportStackDlg::OnButtonSave() {
     args.defExt = "qvx";
     args.filter = "コルヴァナ(*.qvx)|*.qvx|全てのファイル(*.*)|*.*||";
     args.flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    std::string path;
+    std::wstring path;
     if (!AppFileDialog(args, path))
         return;
     // What could not be written stays in the cache, to be saved elsewhere.

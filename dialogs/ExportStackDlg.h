@@ -21,7 +21,7 @@ public:
     void UpdateList();
     // Writes every record, text in plain hexadecimal. False when the file
     // could not be written whole; an old file there is then left as it was.
-    bool WriteExportFile(const std::string& path);
+    bool WriteExportFile(const std::wstring& path);
 
     void OnButtonClear();
     void OnButtonDelete();

@@ -13,7 +13,7 @@ constexpr size_t kHeaderBuffer = 1024;  // at most 1023 bytes of each value
 
 }  // namespace
 
-int CInportStackDlg::ReadImportFile(const std::string& path) {
+int CInportStackDlg::ReadImportFile(const std::wstring& path) {
     m_MemletList.clear();
     CIniSection system("SYSTEM", path);
     std::string appName = system.GetString("APPNAME", "", kHeaderBuffer);

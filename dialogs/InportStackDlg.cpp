@@ -70,7 +70,7 @@ void CInportStackDlg::OnButtonOpen() {
     args.defExt = "qvx";
     args.filter = "コルヴァナ(*.qvx)|*.qvx|INIファイル(*.ini)|*.ini|全てのファイル(*.*)|*.*||";
     args.flags = OFN_HIDEREADONLY;
-    std::string path;
+    std::wstring path;
     if (!AppFileDialog(args, path))
         return;
     ReadImportFile(path);

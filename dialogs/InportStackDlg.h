@@ -16,7 +16,7 @@ public:
 
     // Reads the file into the cache when it passes the checks, asking and
     // telling the user as it goes. Returns the number of records read.
-    int ReadImportFile(const std::string& path);
+    int ReadImportFile(const std::wstring& path);
     void UpdateList();
 
     void OnButtonOpen();

@@ -17,7 +17,7 @@ public:
 
     // Once, from the main window: the file's path, the records read at
     // start-up, and notes may be parked from then on.
-    void Initialize(const std::string& path);
+    void Initialize(const std::wstring& path);
     // The start-up store's pending records, in file order; the store is left empty.
     void TakeLoadedData();
     // Puts the record at the front of the pending list, refills the list
@@ -41,7 +41,7 @@ public:
 
     CListCtrl m_ListCtrl;
     std::vector<CMemletData> m_PendingList;  // newest first; row i is record i
-    std::string m_strPath;
+    std::wstring m_strPath;
     CWriteIniFile m_WriteIniFile;
     HBRUSH m_brCount;
 

@@ -5,7 +5,7 @@
 #include "res/resource.h"
 #include "storage/MemletDataStore.h"
 
-void CPendingDlg::Initialize(const std::string& path) {
+void CPendingDlg::Initialize(const std::wstring& path) {
     m_strPath = path;
     TakeLoadedData();
     UpdateList();

@@ -23,7 +23,7 @@ static std::wstring FilterText(const char* filter) {
     return w;
 }
 
-bool AppFileDialog(const CFileDialogArgs& args, std::string& path) {
+bool AppFileDialog(const CFileDialogArgs& args, std::wstring& path) {
     if (g_fileDialogHook)
         return g_fileDialogHook(args, path);
     std::wstring filter = FilterText(args.filter);
@@ -47,6 +47,6 @@ bool AppFileDialog(const CFileDialogArgs& args, std::string& path) {
             Trace("file dialog Error=%lu\n", err);
         return false;
     }
-    path = FromWide(file.data());
+    path = file.data();
     return true;
 }

@@ -1,5 +1,6 @@
 // The system's file dialogs (the newer style) for one file name: filters are
-// given as "name|pattern|name|pattern||". Paths are CP932.
+// given as "name|pattern|name|pattern||" (CP932). Paths are the system's
+// own (UTF-16): a file of any name can be chosen.
 #pragma once
 #include <windows.h>
 
@@ -15,9 +16,9 @@ struct CFileDialogArgs {
 };
 
 // True with the chosen full path; false when the user cancelled.
-bool AppFileDialog(const CFileDialogArgs& args, std::string& path);
+bool AppFileDialog(const CFileDialogArgs& args, std::wstring& path);
 
 // Tests answer file dialogs through a hook instead of the screen; null
 // restores the real dialog.
-using FileDialogHook = bool (*)(const CFileDialogArgs& args, std::string& path);
+using FileDialogHook = bool (*)(const CFileDialogArgs& args, std::wstring& path);
 void SetFileDialogHook(FileDialogHook hook);

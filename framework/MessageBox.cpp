@@ -30,6 +30,12 @@ int AppMessageBox(const std::string& text, UINT type) {
     return MessageBoxW(BoxOwner(), ToWide(text).c_str(), L"Corvana", type | MB_SETFOREGROUND);
 }
 
+int AppMessageBox(const std::wstring& text, UINT type) {
+    if (g_messageBoxHook)
+        return g_messageBoxHook(FromWide(text), type);
+    return MessageBoxW(BoxOwner(), text.c_str(), L"Corvana", type | MB_SETFOREGROUND);
+}
+
 static SystemMessageBoxHook g_systemMessageBoxHook;
 
 void SetSystemMessageBoxHook(SystemMessageBoxHook hook) { g_systemMessageBoxHook = hook; }

@@ -7,9 +7,11 @@
 // type is MB_OK or MB_YESNO; returns IDOK, IDYES or IDNO. The box is modal
 // to the window of ours the user is in, else to the main window.
 int AppMessageBox(const std::string& text, UINT type = MB_OK);
+// The same for a text that holds paths, which CP932 may not hold.
+int AppMessageBox(const std::wstring& text, UINT type = MB_OK);
 
 // Tests answer message boxes through a hook instead of the screen; null
-// restores the real message box.
+// restores the real message box. A wide text reaches the hook in CP932.
 using MessageBoxHook = int (*)(const std::string& text, UINT type);
 void SetMessageBoxHook(MessageBoxHook hook);
 

@@ -18,8 +18,8 @@ public:
     // One INI section of the note (keys, order and text encoding in storage/).
     // Returns 0 when the writer failed.
     int WriteIniSection(CWriteIniFile& writer, int textFormat, int key, const std::string& section,
-                        const std::string& path);
-    void ReadIniSection(int key, const std::string& section, const std::string& path);
+                        const std::wstring& path);
+    void ReadIniSection(int key, const std::string& section, const std::wstring& path);
 
     // Attaching opens the note window on the target; detaching copies the
     // window's state back, closes it and tells the panel.

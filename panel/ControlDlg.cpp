@@ -37,12 +37,12 @@ CControlDlg::~CControlDlg() {
         DeleteObject(m_hMenuFont);
 }
 
-void CControlDlg::SetPreSetFilePath(const std::string& path) {
+void CControlDlg::SetPreSetFilePath(const std::wstring& path) {
     m_strPreSetPath = path;
     PreSetReadFile();
 }
 
-void CControlDlg::SetPropatyFilePath(const std::string& path) {
+void CControlDlg::SetPropatyFilePath(const std::wstring& path) {
     m_strPropatyPath = path;
     PropatyReadFile();
     RegisterHotKeys();
@@ -60,9 +60,9 @@ void CControlDlg::RegisterHotKeys() {
     }
 }
 
-void CControlDlg::SetDataFilePath(const std::string& path) {
+void CControlDlg::SetDataFilePath(const std::wstring& path) {
     m_strDataPath = path;
-    m_nVolumeSerial = (int)GetVolumeSerialNumber(path.empty() ? '\0' : path[0]);
+    m_nVolumeSerial = (int)GetVolumeSerialNumberOf(path);
     TakeLoadedData();
     m_bInit = 1;
     int64_t now = _time64(nullptr);

@@ -29,9 +29,9 @@ public:
     ~CControlDlg() override;
 
     // The main window's calls after creating the panel, in this order.
-    void SetPreSetFilePath(const std::string& path);
-    void SetPropatyFilePath(const std::string& path);
-    void SetDataFilePath(const std::string& path);
+    void SetPreSetFilePath(const std::wstring& path);
+    void SetPropatyFilePath(const std::wstring& path);
+    void SetDataFilePath(const std::wstring& path);
     // The main window's: the tray's pastes, the extension utility's test
     // and record, the tray tip's hot keys, the save at the end.
     static int IsPasteTarget(HWND hwnd);
@@ -154,9 +154,9 @@ private:
     friend struct CControlDlgTestAccess;
 
     CListCtrl m_ListCtrl;
-    std::string m_strDataPath;
-    std::string m_strPropatyPath;
-    std::string m_strPreSetPath;
+    std::wstring m_strDataPath;
+    std::wstring m_strPropatyPath;
+    std::wstring m_strPreSetPath;
     std::vector<CMemletData> m_MemletList;  // newest first
     std::vector<CWinInf> m_WinInfList;
     CImageListCashSmoll m_ImageList;

@@ -101,14 +101,103 @@ static std::wstring DefaultValue(const char* def) {
     return w;
 }
 
-CIniSection::CIniSection(const std::string& section, const std::string& path)
+// The narrow functions take a path in the ANSI code page. A path that the
+// code page holds exactly goes to them, as it always has. Any other path
+// would name another file there, or none: it goes to the wide functions,
+// whose texts are turned into the ANSI code page the way the narrow ones
+// turn them.
+static bool NarrowPath(const std::wstring& path, std::string& narrow) {
+    narrow.clear();
+    if (path.empty())
+        return true;
+    BOOL usedDefault = FALSE;
+    int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, path.data(), (int)path.size(), nullptr, 0, nullptr,
+                                &usedDefault);
+    if (n <= 0 || usedDefault)
+        return false;
+    narrow.resize(n);
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, path.data(), (int)path.size(), narrow.data(), n, nullptr,
+                        nullptr);
+    return Widen(narrow) == path;
+}
+
+// A wide listing (strings each ended by a zero) of n characters into buffer
+// as the narrow functions give it, or size - 2 when it does not fit.
+static DWORD NarrowListing(const std::vector<wchar_t>& wide, DWORD n, std::vector<char>& buffer) {
+    const DWORD overflow = (DWORD)buffer.size() - 2;
+    if (n + 2 >= wide.size())
+        return overflow;
+    std::string bytes = Narrow(std::wstring_view(wide.data(), n));
+    if (bytes.size() + 2 > buffer.size())
+        return overflow;
+    memcpy(buffer.data(), bytes.data(), bytes.size());
+    buffer[bytes.size()] = buffer[bytes.size() + 1] = '\0';
+    return (DWORD)bytes.size();
+}
+
+static DWORD SectionListing(const std::string& name, std::vector<char>& buffer, const std::wstring& path) {
+    std::string narrow;
+    if (NarrowPath(path, narrow))
+        return GetPrivateProfileSectionA(name.c_str(), buffer.data(), (DWORD)buffer.size(), narrow.c_str());
+    std::vector<wchar_t> wide(buffer.size());
+    DWORD n = GetPrivateProfileSectionW(WidenArgument(name).c_str(), wide.data(), (DWORD)wide.size(), path.c_str());
+    return NarrowListing(wide, n, buffer);
+}
+
+static DWORD SectionNamesListing(std::vector<char>& buffer, const std::wstring& path) {
+    std::string narrow;
+    if (NarrowPath(path, narrow))
+        return GetPrivateProfileSectionNamesA(buffer.data(), (DWORD)buffer.size(), narrow.c_str());
+    std::vector<wchar_t> wide(buffer.size());
+    DWORD n = GetPrivateProfileSectionNamesW(wide.data(), (DWORD)wide.size(), path.c_str());
+    return NarrowListing(wide, n, buffer);
+}
+
+// At most bufferSize - 1 bytes of s: a double-byte character that does not
+// fit whole is left out.
+static std::string CutToBuffer(std::string s, size_t bufferSize) {
+    size_t cut = 0;
+    while (cut < s.size()) {
+        size_t step = (IsDBCSLeadByte((unsigned char)s[cut]) && cut + 1 < s.size()) ? 2 : 1;
+        if (cut + step > bufferSize - 1)
+            break;
+        cut += step;
+    }
+    s.resize(cut);
+    return s;
+}
+
+// GetPrivateProfileStringA itself, for the keys a listing leaves out.
+static std::string SystemString(const std::string& section, const char* key, const char* def, size_t bufferSize,
+                                const std::wstring& path) {
+    std::string narrow;
+    if (NarrowPath(path, narrow)) {
+        std::vector<char> buffer(bufferSize, '\0');
+        GetPrivateProfileStringA(section.c_str(), key, def, buffer.data(), (DWORD)bufferSize, narrow.c_str());
+        return buffer.data();
+    }
+    std::vector<wchar_t> buffer(bufferSize, L'\0');
+    std::wstring defW = WidenArgument(def ? def : "");
+    GetPrivateProfileStringW(WidenArgument(section).c_str(), WidenArgument(key).c_str(), def ? defW.c_str() : nullptr,
+                             buffer.data(), (DWORD)bufferSize, path.c_str());
+    return CutToBuffer(Narrow(buffer.data()), bufferSize);
+}
+
+static int SystemInt(const std::string& section, const char* key, int def, const std::wstring& path) {
+    std::string narrow;
+    if (NarrowPath(path, narrow))
+        return (int)GetPrivateProfileIntA(section.c_str(), key, def, narrow.c_str());
+    return (int)GetPrivateProfileIntW(WidenArgument(section).c_str(), WidenArgument(key).c_str(), def, path.c_str());
+}
+
+CIniSection::CIniSection(const std::string& section, const std::wstring& path)
     : m_section(section), m_path(path) {
     // The single-key functions trim the section name; the listing does not.
     std::string name = TrimBlanks(section);
     std::vector<char> buffer(16 * 1024);
     DWORD n = 0;
     for (;;) {
-        n = GetPrivateProfileSectionA(name.c_str(), buffer.data(), (DWORD)buffer.size(), path.c_str());
+        n = SectionListing(name, buffer, path);
         // A listing that does not fit comes back as size - 2.
         if (n + 2 < buffer.size() || buffer.size() >= (size_t)1 << 30)
             break;
@@ -146,28 +235,15 @@ std::wstring CIniSection::Value(const char* key, const char* def, size_t len) co
 std::string CIniSection::GetString(const char* key, const char* def, size_t bufferSize) const {
     if (bufferSize == 0)
         return {};
-    if (IsCommentKey(LookupKey(key))) {
-        std::vector<char> buffer(bufferSize, '\0');
-        GetPrivateProfileStringA(m_section.c_str(), key, def, buffer.data(), (DWORD)bufferSize, m_path.c_str());
-        return buffer.data();
-    }
-    // Back to the ANSI code page into bufferSize - 1 bytes: a double-byte
-    // character that does not fit whole is left out.
-    std::string s = Narrow(Value(key, def, bufferSize));
-    size_t cut = 0;
-    while (cut < s.size()) {
-        size_t step = (IsDBCSLeadByte((unsigned char)s[cut]) && cut + 1 < s.size()) ? 2 : 1;
-        if (cut + step > bufferSize - 1)
-            break;
-        cut += step;
-    }
-    s.resize(cut);
-    return s;
+    if (IsCommentKey(LookupKey(key)))
+        return SystemString(m_section, key, def, bufferSize, m_path);
+    // Back to the ANSI code page into bufferSize - 1 bytes.
+    return CutToBuffer(Narrow(Value(key, def, bufferSize)), bufferSize);
 }
 
 int CIniSection::GetInt(const char* key, int def) const {
     if (IsCommentKey(LookupKey(key)))
-        return (int)GetPrivateProfileIntA(m_section.c_str(), key, def, m_path.c_str());
+        return SystemInt(m_section, key, def, m_path);
     // The system reads the value into 30 characters and parses it in base 0:
     // blanks, a sign, "0x" (hex), "0o" (octal) or "0b" (binary), then digits
     // up to the first other character, wrapping modulo 2^32.
@@ -204,20 +280,17 @@ int CIniSection::GetInt(const char* key, int def) const {
 bool CIniSection::Has(const char* key) const {
     if (IsCommentKey(LookupKey(key))) {
         // Present exactly when two different defaults give the same answer.
-        char a[2] = {}, b[2] = {};
-        GetPrivateProfileStringA(m_section.c_str(), key, "a", a, sizeof a, m_path.c_str());
-        GetPrivateProfileStringA(m_section.c_str(), key, "b", b, sizeof b, m_path.c_str());
-        return a[0] == b[0];
+        return SystemString(m_section, key, "a", 2, m_path) == SystemString(m_section, key, "b", 2, m_path);
     }
     int i = FindLine(key);
     return i >= 0 && m_hasValue[i];
 }
 
-std::vector<std::string> GetIniSectionNames(const std::string& path) {
+std::vector<std::string> GetIniSectionNames(const std::wstring& path) {
     std::vector<char> buffer(4 * 1024);
     DWORD n = 0;
     for (;;) {
-        n = GetPrivateProfileSectionNamesA(buffer.data(), (DWORD)buffer.size(), path.c_str());
+        n = SectionNamesListing(buffer, path);
         if (n + 2 < buffer.size() || buffer.size() >= (size_t)1 << 30)
             break;
         buffer.assign(buffer.size() * 2, '\0');
@@ -228,4 +301,10 @@ std::vector<std::string> GetIniSectionNames(const std::string& path) {
     return names;
 }
 
-void ReleaseIniFile(const std::string& path) { WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str()); }
+void ReleaseIniFile(const std::wstring& path) {
+    std::string narrow;
+    if (NarrowPath(path, narrow))
+        WritePrivateProfileStringA(nullptr, nullptr, nullptr, narrow.c_str());
+    else
+        WritePrivateProfileStringW(nullptr, nullptr, nullptr, path.c_str());
+}

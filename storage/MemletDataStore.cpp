@@ -14,30 +14,26 @@
 
 CMemletDataStore* g_pMemletDataStore = nullptr;
 
-// The current directory followed by "\<name>", without doubling the
-// separator of a root folder ("C:\"). A trail byte 0x5C of a CP932 character
-// is not a separator.
-static std::string PathInCurrentDirectory(const char* name) {
-    std::string dir;
-    DWORD need = GetCurrentDirectoryA(0, nullptr);
+std::wstring PathInCurrentDirectory(const wchar_t* name) {
+    std::wstring dir;
+    DWORD need = GetCurrentDirectoryW(0, nullptr);
     if (need > 0) {
         dir.resize(need);
-        DWORD got = GetCurrentDirectoryA(need, dir.data());
+        DWORD got = GetCurrentDirectoryW(need, dir.data());
         dir.resize(got < need ? got : 0);
     }
     if (dir.empty()) {
-        Trace("GetCurrentDirectoryA() Error=%lu\n", GetLastError());
-        dir.assign(1, '.');
+        Trace("GetCurrentDirectoryW() Error=%lu\n", GetLastError());
+        dir.assign(1, L'.');
     }
-    bool endsWithSeparator = dir.back() == '\\' && MbCutLength(dir, dir.size() - 1) == dir.size() - 1;
-    if (!endsWithSeparator)
-        dir += '\\';
+    if (dir.back() != L'\\')
+        dir += L'\\';
     return dir + name;
 }
 
 CMemletDataStore::CMemletDataStore()
-    : m_strDataPath(PathInCurrentDirectory("CorvanaData.ini")),
-      m_strPendingPath(PathInCurrentDirectory("BriscoPendingList.ini")) {
+    : m_strDataPath(PathInCurrentDirectory(L"CorvanaData.ini")),
+      m_strPendingPath(PathInCurrentDirectory(L"BriscoPendingList.ini")) {
     LoadDataFile();
     LoadPendingFile();
 }
@@ -52,7 +48,7 @@ void CMemletDataStore::LoadPendingFile() {
         KeepCopyOfUnread(m_strPendingPath);
 }
 
-void CMemletDataStore::KeepCopyOfUnread(const std::string& path) {
+void CMemletDataStore::KeepCopyOfUnread(const std::wstring& path) {
     SYSTEMTIME now;
     GetLocalTime(&now);
     m_UnreadFiles.push_back({path, KeepUnreadCopy(path, now)});
@@ -75,7 +71,7 @@ static int SectionIndex(const std::string& name, const char* prefix) {
     return v <= INT_MAX ? (int)v : -1;
 }
 
-std::vector<int> FindIndexedSections(const std::string& path, const char* prefix, int count) {
+std::vector<int> FindIndexedSections(const std::wstring& path, const char* prefix, int count) {
     if (count <= 0)
         return {};
     return FindIndexedSections(GetIniSectionNames(path), prefix, count);
@@ -107,7 +103,7 @@ bool IsReadWhole(const std::vector<std::string>& sectionNames, int count) {
 }
 
 // The sections present, as FindIndexedSections gave them, into list.
-static void ReadPresentSections(const std::string& path, const std::vector<int>& present, int key,
+static void ReadPresentSections(const std::wstring& path, const std::vector<int>& present, int key,
                                 std::vector<CMemletData>& list) {
     list.clear();
     if (present.empty())
@@ -128,9 +124,9 @@ static void ReadPresentSections(const std::string& path, const std::vector<int>&
     }
 }
 
-bool LoadMemletFile(const std::string& path, std::vector<CMemletData>& list) {
-    int key = (int)GetVolumeSerialNumber(path.empty() ? '\0' : path[0]);
-    int n = (int)GetPrivateProfileIntA("SYSTEM", "MEMLTENUM", 0, path.c_str());
+bool LoadMemletFile(const std::wstring& path, std::vector<CMemletData>& list) {
+    int key = (int)GetVolumeSerialNumberOf(path);
+    int n = CIniSection("SYSTEM", path).GetInt("MEMLTENUM", 0);
     std::vector<std::string> names = GetIniSectionNames(path);
     ReadPresentSections(path, FindIndexedSections(names, "MEMLETITEM", n), key, list);
     // Read once at start-up: what the system keeps of it is of no more use.
@@ -138,6 +134,6 @@ bool LoadMemletFile(const std::string& path, std::vector<CMemletData>& list) {
     return IsReadWhole(names, n);
 }
 
-void ReadMemletSections(const std::string& path, int count, int key, std::vector<CMemletData>& list) {
+void ReadMemletSections(const std::wstring& path, int count, int key, std::vector<CMemletData>& list) {
     ReadPresentSections(path, FindIndexedSections(path, "MEMLETITEM", count), key, list);
 }

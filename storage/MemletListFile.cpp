@@ -4,7 +4,7 @@
 
 #include "platform/VersionString.h"
 
-bool WriteMemletItem(CWriteIniFile& writer, const std::string& path, CMemletData& data, int index, int format,
+bool WriteMemletItem(CWriteIniFile& writer, const std::wstring& path, CMemletData& data, int index, int format,
                      int key) {
     if (data.m_bDirty != 1)
         return true;
@@ -15,7 +15,7 @@ bool WriteMemletItem(CWriteIniFile& writer, const std::string& path, CMemletData
     return copy.WriteIniSection(writer, format, key, section, path) != 0;
 }
 
-bool WriteMemletListFile(CWriteIniFile& writer, const std::string& path, std::vector<CMemletData>& list,
+bool WriteMemletListFile(CWriteIniFile& writer, const std::wstring& path, std::vector<CMemletData>& list,
                          int format, int key) {
     if (!writer.openFile(path))
         return false;

@@ -10,11 +10,11 @@
 
 // Writes record index as its section when it is marked changed, and clears
 // the mark. False when the writer failed.
-bool WriteMemletItem(CWriteIniFile& writer, const std::string& path, CMemletData& data, int index, int format,
+bool WriteMemletItem(CWriteIniFile& writer, const std::wstring& path, CMemletData& data, int index, int format,
                      int key);
 
 // Opens path, writes the header and every record marked changed, and
 // replaces the file. False when the file could not be opened or written;
 // then the file and every record's mark stay as they were.
-bool WriteMemletListFile(CWriteIniFile& writer, const std::string& path, std::vector<CMemletData>& list,
+bool WriteMemletListFile(CWriteIniFile& writer, const std::wstring& path, std::vector<CMemletData>& list,
                          int format, int key);

@@ -65,7 +65,7 @@ static bool ParseDate(const std::string& s, int64_t* out) {
 }
 
 int CMemletData::WriteIniSection(CWriteIniFile& writer, int textFormat, int key, const std::string& section,
-                                 const std::string& path) {
+                                 const std::wstring& path) {
     (void)path;  // the file the writer has open
     int ok = 1;
     auto put = [&](const char* name, const std::string& value) {
@@ -136,7 +136,7 @@ int CMemletData::WriteIniSection(CWriteIniFile& writer, int textFormat, int key,
     return ok;
 }
 
-void CMemletData::ReadIniSection(int key, const std::string& section, const std::string& path) {
+void CMemletData::ReadIniSection(int key, const std::string& section, const std::wstring& path) {
     CIniSection ini(section, path);
     auto str = [&](const char* name) { return ini.GetString(name, "", kIniBufferSize); };
 

@@ -18,3 +18,8 @@ uint32_t GetVolumeSerialNumber(char letter) {
     Trace("VolumeSerialNumber=0x%08x\n", (unsigned)serial);
     return serial;
 }
+
+uint32_t GetVolumeSerialNumberOf(const std::wstring& path) {
+    // Anything but an ASCII first character names no drive letter.
+    return GetVolumeSerialNumber(!path.empty() && path[0] < 0x80 ? (char)path[0] : '\0');
+}

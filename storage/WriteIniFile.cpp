@@ -1,5 +1,6 @@
 #include "storage/WriteIniFile.h"
 
+#include "framework/Text.h"
 #include "framework/Trace.h"
 
 // A save never touches the old file until the new one is whole on disk: the
@@ -46,22 +47,22 @@ void CWriteIniFile::reset() {
     m_bFailed = false;
 }
 
-int CWriteIniFile::openFile(const std::string& path) {
+int CWriteIniFile::openFile(const std::wstring& path) {
     abandonFile();
     // A target that another program holds locked could be neither replaced nor
     // rewritten: say so now, before anything is written.
-    HANDLE target = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    HANDLE target = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (target != INVALID_HANDLE_VALUE) {
         CloseHandle(target);
     } else if (GetLastError() != ERROR_FILE_NOT_FOUND) {
-        Trace("CWriteIniFile::openFile(%s) Error!\n", path.c_str());
+        Trace("CWriteIniFile::openFile(%s) Error!\n", FromWide(path).c_str());
         return 0;
     }
-    std::string temp = path + ".tmp";
-    HANDLE h = CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    std::wstring temp = path + L".tmp";
+    HANDLE h = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
-        Trace("CWriteIniFile::openFile(%s) Error!\n", path.c_str());
+        Trace("CWriteIniFile::openFile(%s) Error!\n", FromWide(path).c_str());
         return 0;
     }
     m_strPath = path;
@@ -75,7 +76,7 @@ int CWriteIniFile::flushPending() {
     if (m_bFailed)
         return 0;
     if (!WriteAll(m_hFile, m_content.data() + m_nFlushed, m_content.size() - m_nFlushed)) {
-        Trace("CWriteIniFile: write to %s failed (%lu)\n", m_strTempPath.c_str(), GetLastError());
+        Trace("CWriteIniFile: write to %s failed (%lu)\n", FromWide(m_strTempPath).c_str(), GetLastError());
         m_bFailed = true;
         return 0;
     }
@@ -110,7 +111,7 @@ int CWriteIniFile::writeString(const std::string& section, const std::string& ke
 // replaced (another program holds it open, sharing writes). Not atomic, so
 // the old bytes are put back when the new ones cannot be written.
 int CWriteIniFile::replaceInPlace() {
-    HANDLE h = CreateFileA(m_strPath.c_str(), GENERIC_READ | GENERIC_WRITE,
+    HANDLE h = CreateFileW(m_strPath.c_str(), GENERIC_READ | GENERIC_WRITE,
                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE)
@@ -129,7 +130,7 @@ int CWriteIniFile::replaceInPlace() {
                SetEndOfFile(h) && FlushFileBuffers(h);
     };
     if (ok && !rewrite(m_content)) {
-        Trace("CWriteIniFile: rewrite of %s failed (%lu)\n", m_strPath.c_str(), GetLastError());
+        Trace("CWriteIniFile: rewrite of %s failed (%lu)\n", FromWide(m_strPath).c_str(), GetLastError());
         rewrite(old);
         ok = false;
     }
@@ -153,13 +154,14 @@ int CWriteIniFile::closeFile() {
     for (int attempt = 0; attempt < 3 && !moved; attempt++) {
         if (attempt > 0)
             Sleep(20);
-        moved = MoveFileExA(m_strTempPath.c_str(), m_strPath.c_str(),
+        moved = MoveFileExW(m_strTempPath.c_str(), m_strPath.c_str(),
                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
     }
     if (!moved) {
-        Trace("CWriteIniFile: replace of %s refused (%lu), rewriting it\n", m_strPath.c_str(), GetLastError());
+        Trace("CWriteIniFile: replace of %s refused (%lu), rewriting it\n", FromWide(m_strPath).c_str(),
+              GetLastError());
         ok = replaceInPlace();
-        DeleteFileA(m_strTempPath.c_str());
+        DeleteFileW(m_strTempPath.c_str());
     }
     reset();
     return ok;
@@ -168,7 +170,7 @@ int CWriteIniFile::closeFile() {
 void CWriteIniFile::abandonFile() {
     if (m_hFile != INVALID_HANDLE_VALUE) {
         CloseHandle(m_hFile);
-        DeleteFileA(m_strTempPath.c_str());
+        DeleteFileW(m_strTempPath.c_str());
     }
     reset();
 }

@@ -1,4 +1,5 @@
-// Writes an INI file whole, in one sequential pass.
+// Writes an INI file whole, in one sequential pass. Its path is the
+// system's own (UTF-16); keys and values are bytes, written as they are.
 #pragma once
 #include <windows.h>
 
@@ -11,7 +12,7 @@ public:
     // One writer owns one open file.
     CWriteIniFile(const CWriteIniFile&) = delete;
     CWriteIniFile& operator=(const CWriteIniFile&) = delete;
-    int openFile(const std::string& path);
+    int openFile(const std::wstring& path);
     int writeString(const std::string& section, const std::string& key, const std::string& value);
     int closeFile();
     // Drops what was written since openFile; the target stays as it was.
@@ -23,8 +24,8 @@ private:
     void reset();
 
     std::string m_strLastSection;
-    std::string m_strPath;      // the file being replaced
-    std::string m_strTempPath;  // the new content goes here first
+    std::wstring m_strPath;      // the file being replaced
+    std::wstring m_strTempPath;  // the new content goes here first
     std::string m_content;      // everything written since openFile
     size_t m_nFlushed = 0;      // bytes of m_content already in the temporary file
     HANDLE m_hFile = INVALID_HANDLE_VALUE;

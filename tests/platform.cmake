@@ -1,7 +1,7 @@
 corvana_test(platform_tests
   SOURCES platform/DwmGateTest.cpp platform/InnerRectTest.cpp platform/VersionStringTest.cpp
           platform/CalendarTest.cpp platform/GradientFillTest.cpp platform/MultiDisplayTest.cpp
-          platform/CrashTraceTest.cpp e2e/DataFile.cpp
+          platform/CrashTraceTest.cpp platform/ProgramFolderTest.cpp e2e/DataFile.cpp
   RESOURCES platform/PlatformTest.rc
   TIMEOUT 120)
 

@@ -16,7 +16,7 @@ struct Answer {
 };
 std::deque<Answer> g_answers;
 std::vector<std::string> g_boxes;
-std::deque<std::string> g_files;
+std::deque<std::wstring> g_files;
 std::vector<CFileDialogArgs> g_fileArgs;
 
 int AnswerBox(const std::string& text, UINT type) {
@@ -34,7 +34,7 @@ int AnswerBox(const std::string& text, UINT type) {
     return a.id;
 }
 
-bool AnswerFileDialog(const CFileDialogArgs& args, std::string& path) {
+bool AnswerFileDialog(const CFileDialogArgs& args, std::wstring& path) {
     g_fileArgs.push_back(args);
     if (g_files.empty()) {
         ADD_FAILURE() << "a file dialog nobody answers";
@@ -157,7 +157,7 @@ std::vector<std::string> CachesTest::Boxes() {
     return out;
 }
 
-void CachesTest::ChooseFile(const std::string& path) { g_files.push_back(path); }
+void CachesTest::ChooseFile(const std::wstring& path) { g_files.push_back(path); }
 
 std::vector<CFileDialogArgs> CachesTest::FileDialogs() {
     std::vector<CFileDialogArgs> out;

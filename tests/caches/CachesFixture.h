@@ -42,7 +42,7 @@ protected:
     // The texts of the boxes shown since the last call.
     std::vector<std::string> Boxes();
     // The next file dialog gives this path; an empty one is a cancel.
-    void ChooseFile(const std::string& path);
+    void ChooseFile(const std::wstring& path);
     // What the file dialogs were asked, since the last call.
     std::vector<CFileDialogArgs> FileDialogs();
 
@@ -53,7 +53,7 @@ protected:
     std::string PanelTexts() const { return Texts(Fields(m_panel).m_MemletList); }
     void Press(CDialog& dlg, int id);
 
-    std::string PendingPath() const { return m_folder.File("BriscoPendingList.ini"); }
+    std::wstring PendingPath() const { return m_folder.File(L"BriscoPendingList.ini"); }
 
     CExportStackDlg m_export;
     CInportStackDlg m_import;

@@ -31,7 +31,7 @@ TEST_F(CachesTest, ExportWritesEveryRecordPlainWhateverTheSaveFormat) {
 
     // The boxes are ticked from the start: the cache empties and hides.
     m_export.ShowWindow(SW_SHOW);
-    std::string path = m_folder.File("書き出し.qvx");
+    std::wstring path = m_folder.File(L"書き出し.qvx");
     ChooseFile(path);
     Press(m_export, IDC_BUTTON_SAVEFILE);
     EXPECT_EQ(FixtureFile(kFileExportTwo), ReadBytes(path));
@@ -53,7 +53,7 @@ TEST_F(CachesTest, ExportWithBothBoxesUntickedKeepsRecordsAndStaysOpen) {
     m_export.ShowWindow(SW_SHOW);
     ::CheckDlgButton(m_export.m_hWnd, IDC_CHECK_CLEARAFTERSAVE, BST_UNCHECKED);
     ::CheckDlgButton(m_export.m_hWnd, IDC_CHECK_CLOSEAFTERSAVE, BST_UNCHECKED);
-    std::string path = m_folder.File("two.qvx");
+    std::wstring path = m_folder.File(L"two.qvx");
     ChooseFile(path);
     Press(m_export, IDC_BUTTON_SAVEFILE);
     EXPECT_EQ(FixtureFile(kFileExportTwo), ReadBytes(path));
@@ -69,7 +69,7 @@ TEST_F(CachesTest, ExportEmptyOrCancelledWritesNothing) {
 
     AddExportStack(TwoRecords()[0]);
     m_export.ShowWindow(SW_SHOW);
-    ChooseFile("");  // cancelled
+    ChooseFile(L"");  // cancelled
     Press(m_export, IDC_BUTTON_SAVEFILE);
     EXPECT_EQ(1u, m_export.m_MemletList.size());
     EXPECT_TRUE(m_export.IsWindowVisible());
@@ -81,13 +81,13 @@ TEST_F(CachesTest, ExportThatFailsKeepsCacheDialogAndOldFile) {
     for (const CMemletData& d : TwoRecords())
         AddExportStack(d);
     m_export.ShowWindow(SW_SHOW);
-    std::string locked = m_folder.File("locked.qvx");
+    std::wstring locked = m_folder.File(L"locked.qvx");
     ASSERT_TRUE(WriteBytes(locked, "old bytes\r\n"));
-    HANDLE hold = CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE hold = CreateFileW(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, hold);
     struct Case {
-        std::string path;
-    } cases[] = {{locked}, {m_folder.File("ない\\フォルダ\\x.qvx")}};
+        std::wstring path;
+    } cases[] = {{locked}, {m_folder.File(L"ない\\フォルダ\\x.qvx")}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
         ChooseFile(c.path);
@@ -99,7 +99,7 @@ TEST_F(CachesTest, ExportThatFailsKeepsCacheDialogAndOldFile) {
     }
     CloseHandle(hold);
     EXPECT_EQ("old bytes\r\n", ReadBytes(locked));
-    EXPECT_FALSE(FileExists(locked + ".tmp"));
+    EXPECT_FALSE(FileExists(locked + L".tmp"));
 }
 
 // "全データ取得" in the panel's order, twice over twice; the copies hold no
@@ -200,7 +200,7 @@ TEST_F(CachesTest, LineBreaksInRowsShowAsOneSpace) {
 
     AddExportStack(d);
     EXPECT_EQ(std::vector<std::string>{row}, Rows(m_export.m_ListCtrl));
-    std::string path = m_folder.File("改行.qvx");
+    std::wstring path = m_folder.File(L"改行.qvx");
     ChooseFile(path);
     Press(m_export, IDC_BUTTON_SAVEFILE);
     ChooseFile(path);

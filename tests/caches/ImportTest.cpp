@@ -109,8 +109,8 @@ TEST_F(CachesTest, ImportTakesOnlyWhatPassesTheChecks) {
     };
     for (const ImportCase& c : cases) {
         SCOPED_TRACE(c.name);
-        std::string path = m_folder.File("取り込み.qvx");
-        DeleteFileA(path.c_str());
+        std::wstring path = m_folder.File(L"取り込み.qvx");
+        DeleteFileW(path.c_str());
         if (c.file) {
             ASSERT_TRUE(WriteBytes(path, *c.file));
         }
@@ -132,7 +132,7 @@ TEST_F(CachesTest, ImportTakesOnlyWhatPassesTheChecks) {
 }
 
 TEST_F(CachesTest, ImportReadsTheRecordsAsTheyWereExported) {
-    std::string path = m_folder.File("two.qvx");
+    std::wstring path = m_folder.File(L"two.qvx");
     ASSERT_TRUE(WriteBytes(path, FixtureFile(kFileExportTwo)));
     ChooseFile(path);
     Press(m_import, IDC_BUTTON_OPENFILE);
@@ -178,7 +178,7 @@ TEST_F(CachesTest, HostileValuesAreImportedAndOpened) {
     std::string file = Own("0", std::to_string(std::size(sections)).c_str());
     for (size_t i = 0; i < std::size(sections); i++)
         file += "[MEMLETITEM" + std::to_string(i) + "]\r\n" + sections[i];
-    std::string path = m_folder.File("hostile.qvx");
+    std::wstring path = m_folder.File(L"hostile.qvx");
     ASSERT_TRUE(WriteBytes(path, file));
     ChooseFile(path);
     Press(m_import, IDC_BUTTON_OPENFILE);
@@ -214,7 +214,7 @@ TEST_F(CachesTest, HostileValuesAreImportedAndOpened) {
 TEST_F(CachesTest, ImportAllAndImportOne) {
     Press(m_import, IDC_BUTTON_IMPORTALL);
     EXPECT_EQ(std::vector<std::string>{kNothingToImport}, Boxes());
-    std::string path = m_folder.File("three.qvx");
+    std::wstring path = m_folder.File(L"three.qvx");
     ASSERT_TRUE(WriteBytes(path, Own("0", "3") + Item(0, "一") + Item(1, "二") + Item(2, "三")));
     ChooseFile(path);
     Press(m_import, IDC_BUTTON_OPENFILE);
@@ -250,7 +250,7 @@ TEST_F(CachesTest, ImportAllAndImportOne) {
 TEST_F(CachesTest, ImportReplace) {
     HWND w = Target("貼り替え先", 100, 100, 600, 400);
     Tick();
-    std::string path = m_folder.File("two.qvx");
+    std::wstring path = m_folder.File(L"two.qvx");
     ASSERT_TRUE(WriteBytes(path, Own("0", "2") + Item(0, "一") + Item(1, "二")));
     ChooseFile(path);
     Press(m_import, IDC_BUTTON_OPENFILE);

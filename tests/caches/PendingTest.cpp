@@ -53,7 +53,7 @@ TEST_F(PendingTest, TheFileAfterParkingThree) {
         SCOPED_TRACE(timing);
         Fields(m_panel).m_nSaveTiming = timing;
         m_pending.m_PendingList.clear();
-        DeleteFileA(PendingPath().c_str());
+        DeleteFileW(PendingPath().c_str());
         Park("ABC");
         EXPECT_EQ((std::vector<std::string>{"NOTEPAD.EXE|C.txt - メモ帳|保留C", "NOTEPAD.EXE|B.txt - メモ帳|保留B",
                                             "NOTEPAD.EXE|A.txt - メモ帳|保留A"}),
@@ -109,7 +109,7 @@ TEST_F(PendingTest, ARestartBringsItBack) {
     EXPECT_EQ(1, m_panel.SaveAll());
     char cwd[MAX_PATH];
     GetCurrentDirectoryA(MAX_PATH, cwd);
-    ASSERT_TRUE(SetCurrentDirectoryA(m_folder.Path().c_str()));
+    ASSERT_TRUE(SetCurrentDirectoryW(m_folder.Path().c_str()));
     CMemletDataStore store;
     SetCurrentDirectoryA(cwd);
     CPendingDlg again;
@@ -129,7 +129,7 @@ TEST_F(PendingTest, ARestartBringsItBack) {
 TEST_F(PendingTest, AFailedWriteIsReported) {
     Park("A");
     ASSERT_EQ(1, m_panel.SaveAll());
-    HANDLE hold = CreateFileA(PendingPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE hold = CreateFileW(PendingPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, hold);
     Park("B");
     EXPECT_EQ(0, m_panel.SaveAll());
@@ -149,8 +149,8 @@ TEST_F(PendingTest, BothFilesUnwritableGiveTwoBoxesThatTellWhich) {
     Park("A");
     Fields(m_panel).m_MemletList = {NoteFor("どこにもない窓")};
     ASSERT_EQ(1, m_panel.SaveAll());
-    HANDLE holds[] = {CreateFileA(DataPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr),
-                      CreateFileA(PendingPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)};
+    HANDLE holds[] = {CreateFileW(DataPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr),
+                      CreateFileW(PendingPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)};
     for (HANDLE h : holds)
         ASSERT_NE(INVALID_HANDLE_VALUE, h);
     EXPECT_EQ(0, m_panel.SaveAll());

@@ -66,7 +66,7 @@ TEST_F(CommandsTest, ChangesInsideTheWaitLeaveOtherNotesAlone) {
                 Tick();
             };
             if (c.loop == Loop::kSaveBox) {
-                Fields(m_panel).m_strDataPath = m_folder.File("ないフォルダ\\CorvanaData.ini");
+                Fields(m_panel).m_strDataPath = m_folder.File(L"ないフォルダ\\CorvanaData.ini");
                 InBox(kSaveError, change);
             } else if (c.loop == Loop::kQuestion) {
                 InBox(c.id == IDC_BUTTON_DELETE ? "選択したデータを削除しますか？" : kReadOnlyAsk, change);

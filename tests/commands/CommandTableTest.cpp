@@ -42,7 +42,7 @@ const std::string kScene = "D A B C";
 
 Outcome Nothing(std::vector<std::string> boxes = {}) { return {std::move(boxes), kScene, "-", 0}; }
 
-bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 TEST_F(CommandsTest, EachButtonWithoutRowStaleNoAndYes) {
     const Outcome deletedAll{{kDeleteAll1, kDeleteAll2}, "", "", 1};

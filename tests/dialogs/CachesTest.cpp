@@ -46,7 +46,7 @@ protected:
     void SetUp() override {
         char cwd[MAX_PATH];
         GetCurrentDirectoryA(MAX_PATH, cwd);
-        ASSERT_TRUE(SetCurrentDirectoryA(m_folder.Path().c_str()));
+        ASSERT_TRUE(SetCurrentDirectoryW(m_folder.Path().c_str()));
         m_store = std::make_unique<CMemletDataStore>();
         SetCurrentDirectoryA(cwd);
     }
@@ -84,8 +84,8 @@ TEST_F(PendingListTest, StandsNewestFirstAndSavesWhenEveryChangeIs) {
         CControlDlg panel;  // its save timing, its window not made
         Fields(panel).m_nSaveTiming = timing;
         CPendingDlg pending;
-        pending.m_strPath = m_folder.File("BriscoPendingList.ini");
-        DeleteFileA(pending.m_strPath.c_str());
+        pending.m_strPath = m_folder.File(L"BriscoPendingList.ini");
+        DeleteFileW(pending.m_strPath.c_str());
         for (const char* text : {"A", "B", "C"})
             pending.AddData(Record(text));
         EXPECT_EQ("C B A", Texts(pending.m_PendingList));
@@ -103,9 +103,9 @@ TEST_F(PendingListTest, TakesTheStoredRecordsAndAnnouncesItself) {
     g_pMemletDataStore = m_store.get();
     {
         CPendingDlg pending;
-        pending.Initialize(m_folder.File("BriscoPendingList.ini"));
+        pending.Initialize(m_folder.File(L"BriscoPendingList.ini"));
         g_pMemletDataStore = nullptr;
-        EXPECT_EQ(m_folder.File("BriscoPendingList.ini"), pending.m_strPath);
+        EXPECT_EQ(m_folder.File(L"BriscoPendingList.ini"), pending.m_strPath);
         EXPECT_TRUE(m_store->m_PendingList.empty());
         EXPECT_EQ("読み込んだ一 読み込んだ二", Texts(pending.m_PendingList));
         std::set<uint64_t> seen;

@@ -22,8 +22,8 @@ BOOL CALLBACK CollectTopLevel(HWND hwnd, LPARAM lp) {
 bool IsDialog(HWND hwnd) { return ClassOf(hwnd) == L"#32770"; }
 
 BOOL CALLBACK FindStaticText(HWND child, LPARAM lp) {
-    auto* wanted = (std::pair<const std::string*, bool>*)lp;
-    if (ClassOf(child) == L"Static" && TextOf(child) == *wanted->first) {
+    auto* wanted = (std::pair<const std::wstring*, bool>*)lp;
+    if (ClassOf(child) == L"Static" && WideTextOf(child) == *wanted->first) {
         wanted->second = true;
         return FALSE;
     }
@@ -44,7 +44,9 @@ std::wstring ClassOf(HWND hwnd) {
     return std::wstring(name, n > 0 ? n : 0);
 }
 
-std::string TextOf(HWND hwnd) {
+std::string TextOf(HWND hwnd) { return FromWide(WideTextOf(hwnd)); }
+
+std::wstring WideTextOf(HWND hwnd) {
     DWORD_PTR length = 0;
     if (!SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, kSendMs, &length))
         return {};
@@ -53,7 +55,7 @@ std::string TextOf(HWND hwnd) {
     if (!SendMessageTimeoutW(hwnd, WM_GETTEXT, text.size(), (LPARAM)text.data(), SMTO_NORMAL, kSendMs, &got))
         return {};
     text.resize(got < text.size() ? got : 0);
-    return FromWide(text);
+    return text;
 }
 
 HWND FindMainWindow(DWORD pid) {
@@ -116,11 +118,13 @@ std::vector<HWND> MessageBoxes(DWORD pid) {
     return boxes;
 }
 
-HWND FindMessageBox(DWORD pid, const std::string& text) {
+HWND FindMessageBox(DWORD pid, const std::string& text) { return FindMessageBox(pid, ToWide(text)); }
+
+HWND FindMessageBox(DWORD pid, const std::wstring& text) {
     for (HWND hwnd : TopLevelWindows(pid)) {
         if (!IsWindowVisible(hwnd) || !IsDialog(hwnd))
             continue;
-        std::pair<const std::string*, bool> wanted{&text, false};
+        std::pair<const std::wstring*, bool> wanted{&text, false};
         EnumChildWindows(hwnd, FindStaticText, (LPARAM)&wanted);
         if (wanted.second)
             return hwnd;

@@ -11,6 +11,8 @@ std::vector<HWND> TopLevelWindows(DWORD pid);
 std::wstring ClassOf(HWND hwnd);
 // By WM_GETTEXT, which also reads the fields of other processes.
 std::string TextOf(HWND hwnd);
+// The same as the window holds it, for texts CP932 cannot hold (paths).
+std::wstring WideTextOf(HWND hwnd);
 
 // The main window: the hidden dialog captioned "コルヴァナ".
 HWND FindMainWindow(DWORD pid);
@@ -32,6 +34,7 @@ std::string NoteTextOf(HWND note);
 std::vector<HWND> MessageBoxes(DWORD pid);
 // A visible message box of the process showing text, or null.
 HWND FindMessageBox(DWORD pid, const std::string& text);
+HWND FindMessageBox(DWORD pid, const std::wstring& text);
 // Answers it as its button would.
 bool AnswerMessageBox(HWND box, int id);
 // Waits for the box showing text and answers it.

@@ -1,5 +1,7 @@
 // Started from any current directory, Corvana keeps its files in its own
 // folder, beside Corvana.exe.
+#include <algorithm>
+
 #include "e2e/CorvanaTest.h"
 #include "e2e/ExtentUtl.h"
 #include "framework/Text.h"
@@ -101,6 +103,148 @@ TEST_F(LongProgramFolder, KeepsItsFilesThere) {
         EXPECT_EQ(GetFileAttributesW(root.c_str()), INVALID_FILE_ATTRIBUTES) << "written on the root of the drive";
         DeleteFileW(root.c_str());
     }
+}
+
+}  // namespace
+
+namespace {
+
+// A program folder whose name CP932 cannot hold, and the folder beside it
+// that its name best-fits to ("café" and "cafe"), where there is one.
+struct BeyondCodePageCase {
+    const wchar_t* name;
+    const wchar_t* lookAlike;  // null: its best fit is no name of a folder
+};
+const BeyondCodePageCase kBeyondCodePage[] = {
+    {L"caf\u00e9", L"cafe"},
+    {L"\uba54\ubaa8 \u2615", nullptr},
+};
+
+std::string PropatyWithSize(int width, int height) {
+    return "[SYSTEM]\r\nINIWIDTH=" + std::to_string(width) + "\r\nINIHEIGHT=" + std::to_string(height) + "\r\n";
+}
+
+std::vector<std::string> TextsOf(const std::vector<HWND>& notes) {
+    std::vector<std::string> texts;
+    for (HWND note : notes)
+        texts.push_back(NoteTextOf(note));
+    std::sort(texts.begin(), texts.end());
+    return texts;
+}
+
+using BeyondCodePageFolder = CorvanaTest;
+
+// Its own notes, pending list and settings are read, saved there, and the
+// look-alike's files are left byte for byte as they were.
+TEST_F(BeyondCodePageFolder, KeepsItsOwnFilesAndLeavesTheLookAlikeAlone) {
+    const std::vector<std::string> own = {"自分の一", "自分の二", "自分の三", "自分の四", "自分の五"};
+    for (const BeyondCodePageCase& c : kBeyondCodePage) {
+        SCOPED_TRACE(c.name);
+        CProgramFolder folder(L"beyond", {c.name});
+        ASSERT_TRUE(folder.Ready());
+        ASSERT_TRUE(WriteFileBytes(folder.File(L"CorvanaData.ini"), DesktopNotesFile(own)));
+        ASSERT_TRUE(WriteFileBytes(folder.File(L"BriscoPendingList.ini"), DesktopNotesFile({"自分の保留"})));
+        ASSERT_TRUE(WriteFileBytes(folder.File(L"TesselinPropaty.ini"), PropatyWithSize(260, 80)));
+        std::wstring other;
+        std::vector<std::pair<std::wstring, std::string>> otherFiles;
+        if (c.lookAlike) {
+            other = folder.Path().substr(0, folder.Path().rfind(L'\\') + 1) + c.lookAlike;
+            ASSERT_TRUE(CreateDirectoryW(other.c_str(), nullptr));
+            otherFiles = {{L"BriscoPendingList.ini", DesktopNotesFile({"よその保留"})},
+                          {L"CorvanaData.ini", DesktopNotesFile({"よその一", "よその二"})},
+                          {L"TesselinPropaty.ini", PropatyWithSize(120, 40)}};
+            for (const auto& [name, bytes] : otherFiles)
+                ASSERT_TRUE(WriteFileBytes(other + L"\\" + name, bytes));
+        }
+
+        CCorvana corvana(folder);
+        ASSERT_TRUE(corvana.Start());
+        ASSERT_TRUE(corvana.WaitReady());
+        std::vector<HWND> notes;
+        ASSERT_TRUE(WaitFor([&] { return (notes = DesktopNotes(corvana.Pid())).size() == own.size(); }))
+            << "its own notes are not shown";
+        std::vector<std::string> expected = own;
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(TextsOf(notes), expected);
+        ASSERT_TRUE(corvana.Command(kCommandPasteDesktop));
+        ASSERT_TRUE(WaitFor([&] { return (notes = DesktopNotes(corvana.Pid())).size() == own.size() + 1; }));
+        HWND added = nullptr;
+        for (HWND note : notes)
+            if (NoteTextOf(note).empty())
+                added = note;
+        ASSERT_NE(added, nullptr);
+        const RECT r = WindowRect(added);
+        EXPECT_EQ(r.right - r.left, 260) << "the size of new notes is not its own";
+        EXPECT_EQ(r.bottom - r.top, 80);
+        EXPECT_TRUE(MessageBoxes(corvana.Pid()).empty()) << "a box at start or paste";
+
+        const std::wstring data = folder.File(L"CorvanaData.ini");
+        DeleteFileW(data.c_str());
+        ASSERT_TRUE(corvana.Command(kCommandSave));
+        ASSERT_TRUE(WaitFor([&] { return GetFileAttributesW(data.c_str()) != INVALID_FILE_ATTRIBUTES; }))
+            << "the save did not reach its own folder";
+        EXPECT_TRUE(MessageBoxes(corvana.Pid()).empty()) << "the save failed";
+        ASSERT_TRUE(corvana.Command(kCommandExit));
+        ASSERT_TRUE(corvana.WaitEnd());
+
+        CIniText saved = CIniText::Load(data);
+        ASSERT_EQ(saved.NoteCount(), (int)own.size() + 1);
+        std::vector<std::string> texts;
+        for (int i = 0; i < saved.NoteCount(); i++)
+            texts.push_back(saved.NoteText(i));
+        std::sort(texts.begin(), texts.end());
+        expected.insert(expected.begin(), "");
+        EXPECT_EQ(texts, expected);
+        CIniText pending = CIniText::Load(folder.File(L"BriscoPendingList.ini"));
+        ASSERT_EQ(pending.NoteCount(), 1);
+        EXPECT_EQ(pending.NoteText(0), "自分の保留");
+        for (const auto& [name, bytes] : otherFiles)
+            EXPECT_EQ(ReadFileBytes(other + L"\\" + name), bytes) << FromWide(name);
+        if (c.lookAlike) {
+            std::vector<std::wstring> names;
+            WIN32_FIND_DATAW fd;
+            HANDLE f = FindFirstFileW((other + L"\\*").c_str(), &fd);
+            for (BOOL more = f != INVALID_HANDLE_VALUE; more; more = FindNextFileW(f, &fd))
+                if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                    names.push_back(fd.cFileName);
+            if (f != INVALID_HANDLE_VALUE)
+                FindClose(f);
+            std::sort(names.begin(), names.end());
+            EXPECT_EQ(names.size(), otherFiles.size()) << "a file was made in the look-alike";
+        }
+    }
+}
+
+// A file not read whole is copied there, and the box names both by their
+// real paths.
+TEST_F(BeyondCodePageFolder, ADamagedFileIsCopiedThereAndToldByItsRealPath) {
+    CProgramFolder folder(L"beyond", {kBeyondCodePage[0].name});
+    ASSERT_TRUE(folder.Ready());
+    std::string damaged = DesktopNotesFile({"一つ目", "二つ目"});
+    const size_t count = damaged.find("MEMLTENUM=2\r\n");
+    ASSERT_NE(count, std::string::npos);
+    damaged.replace(count, 13, "MEMLTENUM=1\r\n");
+    const std::wstring data = folder.File(L"CorvanaData.ini");
+    ASSERT_TRUE(WriteFileBytes(data, damaged));
+
+    CCorvana corvana(folder);
+    ASSERT_TRUE(corvana.Start());
+    ASSERT_TRUE(corvana.WaitReady());
+    std::wstring copy;
+    ASSERT_TRUE(WaitFor([&] {
+        for (const std::wstring& name : folder.Files())
+            if (name.rfind(L"CorvanaData_読込不完全_", 0) == 0)
+                copy = folder.File(name);
+        return !copy.empty();
+    })) << "no copy in its own folder";
+    EXPECT_EQ(ReadFileBytes(copy), damaged);
+    const std::wstring told =
+        ToWide("次のファイルは全部を読み込めませんでした（付箋の数の記録が中身と合いません）。\r\n\r\n") + data +
+        ToWide("\r\n  元のままの控え: ") + copy + ToWide("\r\n\r\n次の保存では、読み込めた付箋だけが書き込まれます。");
+    HWND box = nullptr;
+    EXPECT_TRUE(WaitFor([&] { return (box = FindMessageBox(corvana.Pid(), told)) != nullptr; }))
+        << "no box naming the file and its copy by their paths";
+    corvana.Kill();
 }
 
 }  // namespace

@@ -268,10 +268,10 @@ protected:
         ASSERT_EQ(&panel, g_pControlDlg);  // the panel announces itself
         Fields(panel).m_MemletList.clear();
         Fields(panel).m_nSaveTiming = 1;
-        Fields(panel).m_strDataPath = m_folder.File("CorvanaData.ini");
+        Fields(panel).m_strDataPath = m_folder.File(L"CorvanaData.ini");
         ExportStack().m_MemletList.clear();
         Pending().m_PendingList.clear();
-        Pending().m_strPath = m_folder.File("BriscoPendingList.ini");
+        Pending().m_strPath = m_folder.File(L"BriscoPendingList.ini");
         SetExportStackDlg(&ExportStack());
         SetPendingDlg(&Pending());
         SetTesselinDlg(&MainWindow());
@@ -324,8 +324,8 @@ TEST_F(HubTest, EveryRequestReachesItsTarget) {
         EXPECT_TRUE(r.reached(scene)) << r.target;
         ExportStack().m_MemletList.clear();
         Pending().m_PendingList.clear();
-        DeleteFileA(Fields(Panel()).m_strDataPath.c_str());
-        DeleteFileA(Pending().m_strPath.c_str());
+        DeleteFileW(Fields(Panel()).m_strDataPath.c_str());
+        DeleteFileW(Pending().m_strPath.c_str());
     }
 }
 

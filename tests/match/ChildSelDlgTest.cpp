@@ -306,7 +306,7 @@ TEST_F(ChildSelDlgTest, PicksStillMatchAfterASaveAndReload) {
         d.m_strExClass = dlg.GetChildClass();
         d.m_nExCtlId = dlg.m_nCtlId;
         d.m_strExText = dlg.GetChildText();
-        std::string path = folder.File("CorvanaData.ini");
+        std::wstring path = folder.File(L"CorvanaData.ini");
         CWriteIniFile w;
         ASSERT_TRUE(w.openFile(path));
         ASSERT_TRUE(d.WriteIniSection(w, 0, 0, "MEMLETITEM0", path));

@@ -209,7 +209,7 @@ TEST_F(MatchRoadTest, PresetsReplacedAndWrittenOnOkOnly) {
     }
     // A file another program holds: the box, and the edited presets stay.
     {
-        HANDLE lock = CreateFileA(PreSetPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        HANDLE lock = CreateFileW(PreSetPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         ASSERT_NE(INVALID_HANDLE_VALUE, lock);
         CModalScript script(kPreSetListCaption, [](HWND dlg) {
             ClickRow(dlg, IDC_LIST_PRESET, 0);

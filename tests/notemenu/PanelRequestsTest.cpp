@@ -122,10 +122,10 @@ protected:
         ASSERT_EQ(&Panel(), g_pControlDlg);
         Fields(Panel()).m_MemletList.clear();
         Fields(Panel()).m_nSaveTiming = 1;
-        Fields(Panel()).m_strDataPath = m_folder.File("CorvanaData.ini");
+        Fields(Panel()).m_strDataPath = m_folder.File(L"CorvanaData.ini");
         ExportStack().m_MemletList.clear();
         Pending().m_PendingList.clear();
-        Pending().m_strPath = m_folder.File("BriscoPendingList.ini");
+        Pending().m_strPath = m_folder.File(L"BriscoPendingList.ini");
         SetExportStackDlg(&ExportStack());
         SetPendingDlg(&Pending());
         CWnd::CreateArgs args;
@@ -353,7 +353,7 @@ protected:
         ASSERT_EQ(&Panel(), g_pControlDlg);
         Fields(Panel()).m_MemletList.clear();
         Fields(Panel()).m_nSaveTiming = 1;
-        Fields(Panel()).m_strDataPath = m_folder.File("CorvanaData.ini");
+        Fields(Panel()).m_strDataPath = m_folder.File(L"CorvanaData.ini");
         CWnd::CreateArgs args;
         args.style = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
         args.x = 100, args.y = 100, args.cx = 500, args.cy = 400;
@@ -443,7 +443,7 @@ TEST_F(NoteGoneInALoop, RequestsThatCloseTheNoteTouchItNoMoreAfterwards) {
     SetExportStackDlg(&ExportStack());
     SetPendingDlg(&Pending());
     Pending().m_PendingList.clear();
-    Pending().m_strPath = m_folder.File("BriscoPendingList.ini");
+    Pending().m_strPath = m_folder.File(L"BriscoPendingList.ini");
     const struct {
         const char* name;
         int id;

@@ -34,9 +34,9 @@ struct CControlDlgTestAccess {
           m_nListMode(p.m_nListMode) {}
 
     CListCtrl& m_ListCtrl;
-    std::string& m_strDataPath;
-    std::string& m_strPropatyPath;
-    std::string& m_strPreSetPath;
+    std::wstring& m_strDataPath;
+    std::wstring& m_strPropatyPath;
+    std::wstring& m_strPreSetPath;
     std::vector<CMemletData>& m_MemletList;
     std::vector<CWinInf>& m_WinInfList;
     CImageListCashSmoll& m_ImageList;

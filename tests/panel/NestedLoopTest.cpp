@@ -103,7 +103,7 @@ TEST_F(NestedLoopTest, OnlyTheCallersRecordChangesOrNothing) {
         };
         g_boxes.clear();
         if (c.loop == Loop::kSaveBox) {
-            Fields(m_panel).m_strDataPath = m_folder.File("ないフォルダ\\CorvanaData.ini");
+            Fields(m_panel).m_strDataPath = m_folder.File(L"ないフォルダ\\CorvanaData.ini");
             g_inFirstBox = change;
         }
         CModalScript script(kWindowSelCaption, [&](HWND dlg) {

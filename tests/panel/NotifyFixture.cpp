@@ -55,7 +55,7 @@ void NotifyTest::SetUp() {
     t.m_arrow.m_nEndX = 13;
     t.m_arrow.m_nEndY = 14;
     t.m_strText = "新";
-    m_pending.m_strPath = m_folder.File("BriscoPendingList.ini");
+    m_pending.m_strPath = m_folder.File(L"BriscoPendingList.ini");
     SetExportStackDlg(&m_export);
     SetPendingDlg(&m_pending);
     SetWindowSubclass(Fields(m_panel).m_ListCtrl.m_hWnd, WatchList, kWatchId, (DWORD_PTR)this);
@@ -93,8 +93,8 @@ void NotifyTest::ClearNotes() {
     m_export.m_MemletList.clear();
     m_pending.m_PendingList.clear();
     m_refreshes.clear();
-    DeleteFileA(DataPath().c_str());
-    DeleteFileA(m_pending.m_strPath.c_str());
+    DeleteFileW(DataPath().c_str());
+    DeleteFileW(m_pending.m_strPath.c_str());
 }
 
 CMemletData* NotifyTest::Find(const std::string& text) {
@@ -131,7 +131,7 @@ int NotifyTest::StrayNotes(HWND except) const {
     return s.count;
 }
 
-std::string NotifyTest::FileLabels(const std::string& path) const {
+std::string NotifyTest::FileLabels(const std::wstring& path) const {
     std::vector<CMemletData> loaded;
     LoadMemletFile(path, loaded);
     return Labels(loaded, false);

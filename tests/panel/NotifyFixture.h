@@ -34,7 +34,7 @@ protected:
     // Note windows of ours, but except, that no record of the note list holds.
     int StrayNotes(HWND except = nullptr) const;
     // The data file's records as Labels shows them, without marks.
-    std::string FileLabels(const std::string& path) const;
+    std::string FileLabels(const std::wstring& path) const;
 
     // A note of the helper's window title with this text at this place.
     static CMemletData Note(const std::string& text, const std::string& title, RECT rect);

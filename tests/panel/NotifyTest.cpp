@@ -348,8 +348,8 @@ std::vector<Road> Roads() {
 // Each road twice: saving into the data file, and with a data file that
 // cannot be written, where every save asks the user.
 TEST_F(NotifyRoadTest, EveryRoadChangesTheListRefillsAndSaves) {
-    const std::string goodPath = DataPath();
-    const std::string badPath = m_folder.File("ないフォルダ\\CorvanaData.ini");
+    const std::wstring goodPath = DataPath();
+    const std::wstring badPath = m_folder.File(L"ないフォルダ\\CorvanaData.ini");
     for (const Road& road : Roads()) {
         for (bool failing : {false, true}) {
             SCOPED_TRACE(road.name + (failing ? " (the data file cannot be written)" : ""));
@@ -504,11 +504,11 @@ TEST_F(NotifyRoadTest, WindowGoneByOkGivesNoPlace) {
 // Records get their serials as they enter the list, no two alike; a record
 // taken to another window keeps its own; loaded notes answer like any other.
 TEST_F(NotifyRoadTest, RecordsGetSerialsAsTheyEnterTheList) {
-    std::string storeFolder = m_folder.File("store");
-    ASSERT_TRUE(CreateDirectoryA(storeFolder.c_str(), nullptr));
+    std::wstring storeFolder = m_folder.File(L"store");
+    ASSERT_TRUE(CreateDirectoryW(storeFolder.c_str(), nullptr));
     char cwd[MAX_PATH];
     GetCurrentDirectoryA(MAX_PATH, cwd);
-    ASSERT_TRUE(SetCurrentDirectoryA(storeFolder.c_str()));
+    ASSERT_TRUE(SetCurrentDirectoryW(storeFolder.c_str()));
     CMemletDataStore store;  // no files there: nothing loaded
     SetCurrentDirectoryA(cwd);
     store.m_MemletList = {Note("L1", "付箋の的一", RECT{320, 220, 520, 280}),

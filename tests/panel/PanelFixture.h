@@ -50,9 +50,9 @@ protected:
     // The message boxes shown since the last call.
     static std::vector<std::string> TakeBoxes();
 
-    std::string PropatyPath() const { return m_folder.File("TesselinPropaty.ini"); }
-    std::string PreSetPath() const { return m_folder.File("TesselinPreset.ini"); }
-    std::string DataPath() const { return m_folder.File("CorvanaData.ini"); }
+    std::wstring PropatyPath() const { return m_folder.File(L"TesselinPropaty.ini"); }
+    std::wstring PreSetPath() const { return m_folder.File(L"TesselinPreset.ini"); }
+    std::wstring DataPath() const { return m_folder.File(L"CorvanaData.ini"); }
 
     bool m_openInSetUp = true;
     TempFolder m_folder;

@@ -95,7 +95,7 @@ TEST_F(SaveAllTest, EmptyListWritesAFileWithoutNotes) {
 }
 
 TEST_F(SaveAllTest, DataFileThatCannotBeWrittenGivesZeroAndKeepsTheNotes) {
-    Fields(m_panel).m_strDataPath = m_folder.File("ないフォルダ\\CorvanaData.ini");
+    Fields(m_panel).m_strDataPath = m_folder.File(L"ないフォルダ\\CorvanaData.ini");
     HWND w = Target("書けない的");
     Fields(m_panel).m_MemletList = {NoteFor("書けない的")};
     Tick();
@@ -134,7 +134,7 @@ TEST_F(BeforeDataPathTest, DoesNothingAndReturnsOne) {
 TEST_F(BeforeDataPathTest, DataPathTakesTheStoresNotesChecksThemAndListsThem) {
     char cwd[MAX_PATH];
     GetCurrentDirectoryA(MAX_PATH, cwd);
-    ASSERT_TRUE(SetCurrentDirectoryA(m_folder.Path().c_str()));
+    ASSERT_TRUE(SetCurrentDirectoryW(m_folder.Path().c_str()));
     CMemletDataStore store;  // no files there: nothing loaded
     SetCurrentDirectoryA(cwd);
     CMemletData first = NoteFor("読み込んだ一");

@@ -75,7 +75,7 @@ TEST_F(TickRefillTest, WindowClosingWithNotesRefillsAndSavesOnceAfterTheTick) {
     m_panel.SelectItem(2);
     Refills();
     Targets().Close(m_closing);
-    DeleteFileA(DataPath().c_str());
+    DeleteFileW(DataPath().c_str());
     Tick();
 
     EXPECT_EQ(1, Refills());
@@ -108,7 +108,7 @@ TEST_F(TickRefillTest, WindowClosingWithNotesRefillsAndSavesOnceAfterTheTick) {
 
 // A failed save says so once, after the tick, not once for each note.
 TEST_F(TickRefillTest, SaveThatFailsAfterTheTickAsksOnce) {
-    Fields(m_panel).m_strDataPath = m_folder.File("ないフォルダ\\CorvanaData.ini");
+    Fields(m_panel).m_strDataPath = m_folder.File(L"ないフォルダ\\CorvanaData.ini");
     Targets().Close(m_closing);
     Tick();
     EXPECT_EQ(std::vector<std::string>{kSaveError}, TakeBoxes());
@@ -127,7 +127,7 @@ TEST_F(TickRefillTest, OnlyTicksThatCloseNotesRefillAndClosingOutsideATickShowsA
     Find("残")->EndMemlet();
     EXPECT_EQ(1, Refills());
     EXPECT_TRUE(FileExists(DataPath()));
-    DeleteFileA(DataPath().c_str());
+    DeleteFileW(DataPath().c_str());
     // Opened again: no refill for that either.
     Tick();
     EXPECT_NE(nullptr, NoteOf("残"));

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "framework/TestWindows.h"
+#include "framework/Text.h"
 #include "note/MemletWin.h"
 #include "panel/ControlDlgTestAccess.h"
 #include "panel/PanelFixture.h"
@@ -142,7 +143,7 @@ TEST_F(TrackingTest, OwnWindowsAreRefusedByProcessId) {
 }
 
 TEST_F(TrackingTest, WindowsOfAProgramNamedCorvanaAreRefused) {
-    std::string copy = m_folder.File("Corvana.exe");
+    std::string copy = FromWide(m_folder.File(L"Corvana.exe"));
     ASSERT_TRUE(CopyFileA(Targets().Path().c_str(), copy.c_str(), FALSE));
     {
         CTargetProcess corvana;

@@ -25,7 +25,8 @@ public:
     ProbeFolder() {
         wchar_t tmp[MAX_PATH];
         GetTempPathW(MAX_PATH, tmp);
-        m_dir = std::wstring(tmp) + L"corvana-crash-" + std::to_wstring(GetCurrentProcessId());
+        // A folder name CP932 cannot hold: the line must reach it all the same.
+        m_dir = std::wstring(tmp) + L"corvana-crash-caf\u00e9 \u2615-" + std::to_wstring(GetCurrentProcessId());
         CreateDirectoryW(m_dir.c_str(), nullptr);
         m_ok = CopyFileW((OwnFolder() + L"\\crash_probe.exe").c_str(), File(L"crash_probe.exe").c_str(), FALSE) != 0;
     }

@@ -57,13 +57,13 @@ protected:
     // The main window's three calls, the timers stopped again.
     void Open(CControlDlg& panel) {
         ASSERT_TRUE(panel.Create(m_host.m_hWnd));
-        panel.SetPreSetFilePath(m_folder.File("TesselinPreset.ini"));
+        panel.SetPreSetFilePath(m_folder.File(L"TesselinPreset.ini"));
         panel.SetPropatyFilePath(PropatyPath());
-        panel.SetDataFilePath(m_folder.File("CorvanaData.ini"));
+        panel.SetDataFilePath(m_folder.File(L"CorvanaData.ini"));
         panel.KillTimer(kTimerTracking);
         panel.KillTimer(kTimerHotKeyRelease);
     }
-    std::string PropatyPath() const { return m_folder.File("TesselinPropaty.ini"); }
+    std::wstring PropatyPath() const { return m_folder.File(L"TesselinPropaty.ini"); }
     void Press(CControlDlg& panel, int id) { panel.Send(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
 
     TempFolder m_folder;
@@ -238,7 +238,7 @@ TEST_F(PanelProps, CancelledInitialValuesChangeNothing) {
 TEST_F(PanelProps, LockedPropertyFileAtBothOks) {
     ASSERT_TRUE(WriteBytes(PropatyPath(), "[SYSTEM]\r\n"));
     ASSERT_NO_FATAL_FAILURE(Open(m_panel));
-    HANDLE lock = CreateFileA(PropatyPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE lock = CreateFileW(PropatyPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, lock);
     {
         CModalScript script("プロパティ設定", [](HWND h) {

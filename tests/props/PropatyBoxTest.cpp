@@ -57,9 +57,9 @@ protected:
     void Open() {
         CBoxRecorder startBoxes;
         ASSERT_TRUE(m_panel.Create(m_main.m_hWnd));
-        m_panel.SetPreSetFilePath(m_folder.File("TesselinPreset.ini"));
-        m_panel.SetPropatyFilePath(m_folder.File("TesselinPropaty.ini"));
-        m_panel.SetDataFilePath(m_folder.File("CorvanaData.ini"));
+        m_panel.SetPreSetFilePath(m_folder.File(L"TesselinPreset.ini"));
+        m_panel.SetPropatyFilePath(m_folder.File(L"TesselinPropaty.ini"));
+        m_panel.SetDataFilePath(m_folder.File(L"CorvanaData.ini"));
         m_panel.KillTimer(kTimerTracking);
         m_panel.KillTimer(kTimerHotKeyRelease);
         ShowWindow(m_panel.m_hWnd, SW_SHOW);
@@ -139,7 +139,7 @@ TEST_F(PropatyBoxes, CheckAnswerWithAnotherProgramInFrontIsModalToTheDialog) {
 // each, the window's first; no dialog is open then, the boxes belong to the
 // main window.
 TEST_F(PropatyBoxes, BothFailedHotKeysShowABoxEachOverTheMainWindow) {
-    ASSERT_TRUE(WriteBytes(m_folder.File("TesselinPropaty.ini"),
+    ASSERT_TRUE(WriteBytes(m_folder.File(L"TesselinPropaty.ini"),
                            "[HK_PAST]\r\nMODIFIERS=3\r\nKEY=72\r\n[HK_PASTDT]\r\nMODIFIERS=3\r\nKEY=73\r\n"));
     ASSERT_NO_FATAL_FAILURE(Open());
     ASSERT_EQ((unsigned)'H', m_panel.HkPastKey());

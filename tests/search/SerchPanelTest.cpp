@@ -37,7 +37,7 @@ protected:
         char before[MAX_PATH];
         GetCurrentDirectoryA(MAX_PATH, before);
         m_before = before;
-        SetCurrentDirectoryA(m_folder.Path().c_str());
+        SetCurrentDirectoryW(m_folder.Path().c_str());
         m_main = std::make_unique<CTesselinDlg>();
         ASSERT_TRUE(m_main->Create(nullptr));
         m_main->ShowMainWindow(1);

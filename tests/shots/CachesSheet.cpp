@@ -86,7 +86,7 @@ bool ShowImportRefusalSheet(const char* file) {
     CloseHandle(h);
     Place(g_import, g_import.m_ListCtrl);
     Pump(500);
-    bool saved = SaveBoxSheet(file, g_import.m_hWnd, [&] { g_import.ReadImportFile(path); });
+    bool saved = SaveBoxSheet(file, g_import.m_hWnd, [&] { g_import.ReadImportFile(ToWide(path)); });
     DeleteFileA(path.c_str());
     return saved;
 }

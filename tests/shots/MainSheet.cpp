@@ -87,11 +87,10 @@ RECT ShowWritingSheet() {
 }
 
 bool ShowUnreadFilesSheet(const char* file) {
-    const char folder[] = "C:\\Users\\山田\\Documents\\Corvana";
+    const std::wstring folder = L"C:\\Users\\山田\\Documents\\Corvana";
     std::vector<CUnreadFile> files = {
-        {std::string(folder) + "\\CorvanaData.ini",
-         std::string(folder) + "\\CorvanaData_読込不完全_20261210_085312.ini"},
-        {std::string(folder) + "\\BriscoPendingList.ini", ""},
+        {folder + L"\\CorvanaData.ini", folder + L"\\CorvanaData_読込不完全_20261210_085312.ini"},
+        {folder + L"\\BriscoPendingList.ini", L""},
     };
     return SaveBoxSheet(file, nullptr, [&] { AppMessageBox(UnreadFilesMessage(files), MB_OK); });
 }

@@ -53,7 +53,7 @@ TEST(DataStoreTest, CountsAndSectionsGiveTheNotesPresent) {
          {"-", "-", "三"}},
     };
     TempFolder folder;
-    const std::string path = folder.File("CorvanaData.ini");
+    const std::wstring path = folder.File(L"CorvanaData.ini");
     for (const Case& c : cases) {
         ASSERT_TRUE(WriteBytes(path, c.file));
         std::vector<CMemletData> list(1);  // emptied first
@@ -76,21 +76,21 @@ TEST(DataStoreTest, CountsAndSectionsGiveTheNotesPresent) {
 TEST(DataStoreTest, MissingFileGivesAnEmptyList) {
     TempFolder folder;
     std::vector<CMemletData> list(2);
-    LoadMemletFile(folder.File("CorvanaData.ini"), list);
+    LoadMemletFile(folder.File(L"CorvanaData.ini"), list);
     EXPECT_TRUE(list.empty());
 }
 
 TEST(DataStoreTest, StoreLoadsBothFilesOfTheCurrentDirectory) {
     TempFolder folder;
-    ASSERT_TRUE(WriteBytes(folder.File("CorvanaData.ini"), std::string(kHeaderStart) + "MEMLTENUM=2\r\n" +
+    ASSERT_TRUE(WriteBytes(folder.File(L"CorvanaData.ini"), std::string(kHeaderStart) + "MEMLTENUM=2\r\n" +
                                                              Note("MEMLETITEM0", "一") + Note("MEMLETITEM1", "二")));
-    ASSERT_TRUE(WriteBytes(folder.File("BriscoPendingList.ini"),
+    ASSERT_TRUE(WriteBytes(folder.File(L"BriscoPendingList.ini"),
                            std::string(kHeaderStart) + "MEMLTENUM=1\r\n" + Note("MEMLETITEM0", "保留")));
     CurrentDirectory cd(folder.Path());
     ASSERT_TRUE(cd.ok());
     CMemletDataStore store;
-    EXPECT_EQ(folder.File("CorvanaData.ini"), store.m_strDataPath);
-    EXPECT_EQ(folder.File("BriscoPendingList.ini"), store.m_strPendingPath);
+    EXPECT_EQ(folder.File(L"CorvanaData.ini"), store.m_strDataPath);
+    EXPECT_EQ(folder.File(L"BriscoPendingList.ini"), store.m_strPendingPath);
     ASSERT_EQ(2u, store.m_MemletList.size());
     EXPECT_EQ("一", store.m_MemletList[0].m_strTitle);
     EXPECT_EQ("二", store.m_MemletList[1].m_strTitle);
@@ -102,13 +102,13 @@ TEST(DataStoreTest, StoreLoadsBothFilesOfTheCurrentDirectory) {
 // written by that, nor a missing file made.
 TEST(DataStoreTest, LoadingLeavesTheFilesAsTheyWere) {
     TempFolder folder;
-    const std::string data = folder.File("CorvanaData.ini");
+    const std::wstring data = folder.File(L"CorvanaData.ini");
     const std::string bytes = std::string(kHeaderStart) + "MEMLTENUM=2\r\n" + Note("MEMLETITEM0", "一") +
                               Note("MEMLETITEM1", "二") + "[EXTRA]\r\n; a comment\r\nKEY = spaced value \r\n";
     ASSERT_TRUE(WriteBytes(data, bytes));
-    auto writeTime = [](const std::string& path) {
+    auto writeTime = [](const std::wstring& path) {
         WIN32_FILE_ATTRIBUTE_DATA fa{};
-        GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &fa);
+        GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &fa);
         return ((uint64_t)fa.ftLastWriteTime.dwHighDateTime << 32) | fa.ftLastWriteTime.dwLowDateTime;
     };
     const uint64_t before = writeTime(data);
@@ -122,7 +122,7 @@ TEST(DataStoreTest, LoadingLeavesTheFilesAsTheyWere) {
     }
     EXPECT_EQ(bytes, ReadBytes(data));
     EXPECT_EQ(before, writeTime(data));
-    EXPECT_FALSE(FileExists(folder.File("BriscoPendingList.ini")));
+    EXPECT_FALSE(FileExists(folder.File(L"BriscoPendingList.ini")));
     // Read again whole, as it is now.
     ASSERT_TRUE(WriteBytes(data, std::string(kHeaderStart) + "MEMLTENUM=1\r\n" + Note("MEMLETITEM0", "三")));
     std::vector<CMemletData> list;
@@ -142,15 +142,17 @@ TEST(DataStoreTest, StoreInAnEmptyFolderIsEmpty) {
 
 TEST(DataStoreTest, PathsJoinTheFolderWithOneSeparator) {
     // A root folder already ends with its separator; "表" ends with the byte
-    // 0x5C inside its character, which is no separator.
+    // 0x5C inside its character in CP932; "café" has no CP932 name at all.
     TempFolder folder;
-    const std::string kanji = folder.File("表");
-    ASSERT_TRUE(CreateDirectoryA(kanji.c_str(), nullptr));
+    const std::wstring kanji = folder.File(L"表"), cafe = folder.File(L"caf\u00e9");
+    ASSERT_TRUE(CreateDirectoryW(kanji.c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryW(cafe.c_str(), nullptr));
     struct Case {
-        std::string dir, expected;
+        std::wstring dir, expected;
     } cases[] = {
-        {"C:\\", "C:\\CorvanaData.ini"},
-        {kanji, kanji + "\\CorvanaData.ini"},
+        {L"C:\\", L"C:\\CorvanaData.ini"},
+        {kanji, kanji + L"\\CorvanaData.ini"},
+        {cafe, cafe + L"\\CorvanaData.ini"},
     };
     for (const Case& c : cases) {
         CurrentDirectory cd(c.dir);
@@ -163,9 +165,9 @@ TEST(DataStoreTest, PathsJoinTheFolderWithOneSeparator) {
 TEST(DataStoreTest, FormatOneNotesReadBackWithTheDrivesKey) {
     TempFolder folder;
     CControlDlg panel;
-    Fields(panel).m_strDataPath = folder.File("CorvanaData.ini");
+    Fields(panel).m_strDataPath = folder.File(L"CorvanaData.ini");
     Fields(panel).m_nSaveFormat = 1;
-    Fields(panel).m_nVolumeSerial = (int)GetVolumeSerialNumber(Fields(panel).m_strDataPath[0]);
+    Fields(panel).m_nVolumeSerial = (int)GetVolumeSerialNumberOf(Fields(panel).m_strDataPath);
     Fields(panel).m_MemletList = {FixedNote("一", "こんにちは、世界"), FixedNote("二", "abc")};
     ASSERT_EQ(1, panel.writeIniFile());
     CurrentDirectory cd(folder.Path());

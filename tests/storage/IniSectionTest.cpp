@@ -1,5 +1,7 @@
 // Every look-up of CIniSection against the system's single-key functions on
-// the same file: a fixture of lines the reader could get wrong.
+// the same file: a fixture of lines the reader could get wrong. The file is
+// read from a folder whose name the ANSI code page holds and from one whose
+// name it cannot hold; both answer as the narrow functions on the first.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -7,6 +9,7 @@
 #include <vector>
 
 #include "SectionFixture.h"
+#include "framework/Text.h"
 #include "storage/IniSection.h"
 
 static std::string TrickyFile() {
@@ -101,9 +104,7 @@ static bool SysHas(const std::string& path, const char* sec, const char* key) {
     return SysString(path, sec, key, "a", 2) == SysString(path, sec, key, "b", 2);
 }
 
-TEST(IniSection, AnswersEveryKeyAsTheSingleKeyFunctions) {
-    std::string path = SectionTestPath("tricky.ini");
-    WriteBytes(path, TrickyFile());
+static void AnswersEveryKeyAs(const std::wstring& path, const std::string& reference) {
     const char* sections[] = {"S", " s ", "Spaced", "Empty", "T", "missing"};
     const char* keys[] = {"A", "a", " A ", "B", "b", "TAB", "C", "D", "E", "F", "F2", "F3", "F4", "G", "QS", "Q7",
                           "Q28", "Q29", "Y29", "Y30", "H", "HX", "HB", "HO", "HN", "I", "J", "JS", "K", "L", "M",
@@ -118,14 +119,14 @@ TEST(IniSection, AnswersEveryKeyAsTheSingleKeyFunctions) {
         bool full = sec == sections[0];
         for (const char* key : keys) {
             SCOPED_TRACE(std::string("[") + sec + "] " + Escaped(key));
-            EXPECT_EQ(section.GetInt(key, -99), (int)GetPrivateProfileIntA(sec, key, -99, path.c_str()));
-            EXPECT_EQ(section.GetInt(key, 0), (int)GetPrivateProfileIntA(sec, key, 0, path.c_str()));
-            EXPECT_EQ(section.Has(key), SysHas(path, sec, key));
+            EXPECT_EQ(section.GetInt(key, -99), (int)GetPrivateProfileIntA(sec, key, -99, reference.c_str()));
+            EXPECT_EQ(section.GetInt(key, 0), (int)GetPrivateProfileIntA(sec, key, 0, reference.c_str()));
+            EXPECT_EQ(section.Has(key), SysHas(reference, sec, key));
             for (const char* def : defaults) {
                 for (size_t size : sizes) {
                     if (full || (def && !def[0] && size > 5)) {
                         EXPECT_EQ(Escaped(section.GetString(key, def, size)),
-                                  Escaped(SysString(path, sec, key, def, size)))
+                                  Escaped(SysString(reference, sec, key, def, size)))
                             << "default " << Escaped(def ? def : "null") << " size " << size;
                     }
                 }
@@ -134,10 +135,25 @@ TEST(IniSection, AnswersEveryKeyAsTheSingleKeyFunctions) {
     }
 }
 
+// The same name in both folders.
+static std::vector<std::wstring> BothFolders(const wchar_t* name) {
+    return {SectionTestPath(name), BeyondCodePageTestPath(name)};
+}
+
+TEST(IniSection, AnswersEveryKeyAsTheSingleKeyFunctions) {
+    const std::string narrow = FromWide(SectionTestPath(L"tricky.ini"));
+    for (const std::wstring& path : BothFolders(L"tricky.ini")) {
+        SCOPED_TRACE(path);
+        WriteBytes(path, TrickyFile());
+        AnswersEveryKeyAs(path, narrow);
+    }
+}
+
+
 // What the system does with these lines, so that a change of the reader
 // that breaks it shows here in words, not only as a difference.
 TEST(IniSection, SemanticsFound) {
-    std::string path = SectionTestPath("semantics.ini");
+    std::wstring path = SectionTestPath(L"semantics.ini");
     WriteBytes(path, TrickyFile());
     CIniSection s("S", path);
     struct IntCase {
@@ -187,37 +203,48 @@ TEST(IniSection, SemanticsFound) {
 }
 
 TEST(IniSection, MissingFileAndLargeSection) {
-    CIniSection none("S", SectionTestPath("does-not-exist.ini"));
-    EXPECT_EQ(none.GetInt("A", 42), 42);
-    EXPECT_EQ(none.GetString("A", "d", 100), "d");
-    EXPECT_FALSE(none.Has("A"));
+    for (const std::wstring& missing : BothFolders(L"does-not-exist.ini")) {
+        CIniSection none("S", missing);
+        EXPECT_EQ(none.GetInt("A", 42), 42);
+        EXPECT_EQ(none.GetString("A", "d", 100), "d");
+        EXPECT_FALSE(none.Has("A"));
+    }
 
-    // Far larger than the first buffer: the listing grows until it fits.
-    std::string path = SectionTestPath("large.ini");
+    // Far larger than the first buffer: the listing grows until it fits, in
+    // bytes and, double-byte characters taking two, in characters.
     std::string file = "[BIG]\r\n";
     for (int i = 0; i < 3000; i++)
         file += "KEY" + std::to_string(i) + "=" + std::string(40, (char)('a' + i % 26)) + std::to_string(i) + "\r\n";
+    for (int i = 0; i < 3000; i++)
+        file += "JP" + std::to_string(i) + "=あいうえおかきくけこ\r\n";
     file += "[NEXT]\r\nX=1\r\n";
-    WriteBytes(path, file);
-    CIniSection big("BIG", path);
-    EXPECT_EQ(big.GetString("KEY0", "", 100), std::string(40, 'a') + "0");
-    EXPECT_EQ(big.GetString("KEY2999", "", 100), std::string(40, (char)('a' + 2999 % 26)) + "2999");
-    EXPECT_EQ(big.GetInt("X", 7), 7);
+    for (const std::wstring& path : BothFolders(L"large.ini")) {
+        SCOPED_TRACE(path);
+        WriteBytes(path, file);
+        CIniSection big("BIG", path);
+        EXPECT_EQ(big.GetString("KEY0", "", 100), std::string(40, 'a') + "0");
+        EXPECT_EQ(big.GetString("KEY2999", "", 100), std::string(40, (char)('a' + 2999 % 26)) + "2999");
+        EXPECT_EQ(big.GetString("JP2999", "", 100), "あいうえおかきくけこ");
+        EXPECT_EQ(big.GetInt("X", 7), 7);
+    }
 }
 
 TEST(IniSection, SectionNamesInFileOrder) {
-    std::string path = SectionTestPath("names.ini");
-    WriteBytes(path, TrickyFile());
-    std::vector<std::string> want = {"S", "s", "Spaced", "Empty", "T"};
-    EXPECT_EQ(GetIniSectionNames(path), want);
-    EXPECT_TRUE(GetIniSectionNames(SectionTestPath("does-not-exist.ini")).empty());
+    for (const std::wstring& path : BothFolders(L"names.ini")) {
+        SCOPED_TRACE(path);
+        WriteBytes(path, TrickyFile());
+        std::vector<std::string> want = {"S", "s", "Spaced", "Empty", "T"};
+        EXPECT_EQ(GetIniSectionNames(path), want);
 
-    std::string file;
-    std::vector<std::string> many;
-    for (int i = 0; i < 2000; i++) {
-        many.push_back("MEMLETITEM" + std::to_string(i));
-        file += "[" + many.back() + "]\r\nA=1\r\n";
+        std::string file;
+        std::vector<std::string> many;
+        for (int i = 0; i < 2000; i++) {
+            many.push_back(i % 2 ? "MEMLETITEM" + std::to_string(i) : "付箋" + std::to_string(i));
+            file += "[" + many.back() + "]\r\nA=1\r\n";
+        }
+        WriteBytes(path, file);
+        EXPECT_EQ(GetIniSectionNames(path), many);
     }
-    WriteBytes(path, file);
-    EXPECT_EQ(GetIniSectionNames(path), many);
+    for (const std::wstring& missing : BothFolders(L"does-not-exist.ini"))
+        EXPECT_TRUE(GetIniSectionNames(missing).empty());
 }

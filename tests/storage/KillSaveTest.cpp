@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "StorageTestFiles.h"
+#include "framework/Text.h"
 
 namespace {
 
@@ -35,16 +36,16 @@ void Close(PROCESS_INFORMATION& pi) {
 TEST(KillSaveTest, KilledSaveLeavesTheOldOrTheNewFile) {
     TempFolder folder;
     PROCESS_INFORMATION pi;
-    ASSERT_TRUE(Start("expect " + Quoted(folder.Path()), pi));
+    ASSERT_TRUE(Start("expect " + Quoted(FromWide(folder.Path())), pi));
     ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(pi.hProcess, 60000));
     DWORD code = 1;
     GetExitCodeProcess(pi.hProcess, &code);
     Close(pi);
     ASSERT_EQ(0u, code);
-    const std::string a = ReadBytes(folder.File("A.ini")), b = ReadBytes(folder.File("B.ini"));
+    const std::string a = ReadBytes(folder.File(L"A.ini")), b = ReadBytes(folder.File(L"B.ini"));
     ASSERT_FALSE(a.empty());
     ASSERT_NE(a, b);
-    const std::string data = folder.File("CorvanaData.ini");
+    const std::wstring data = folder.File(L"CorvanaData.ini");
     ASSERT_TRUE(WriteBytes(data, a));
 
     const int delays[] = {0, 3, 7, 12, 18, 25};
@@ -52,7 +53,7 @@ TEST(KillSaveTest, KilledSaveLeavesTheOldOrTheNewFile) {
         std::string name = "corvana-save-loop-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(delay);
         HANDLE started = CreateEventA(nullptr, TRUE, FALSE, name.c_str());
         ASSERT_NE(nullptr, started);
-        ASSERT_TRUE(Start("loop " + Quoted(folder.Path()) + " " + name, pi));
+        ASSERT_TRUE(Start("loop " + Quoted(FromWide(folder.Path())) + " " + name, pi));
         HANDLE waits[] = {started, pi.hProcess};
         DWORD w = WaitForMultipleObjects(2, waits, FALSE, 60000);
         if (w == WAIT_OBJECT_0)

@@ -53,7 +53,7 @@ class PreSetFileTest : public ::testing::Test {
 protected:
     TempFolder folder;
     CControlDlg panel;
-    void SetUp() override { Fields(panel).m_strPreSetPath = folder.File("TesselinPreset.ini"); }
+    void SetUp() override { Fields(panel).m_strPreSetPath = folder.File(L"TesselinPreset.ini"); }
     void Load(const std::string& file) {
         ASSERT_TRUE(WriteBytes(Fields(panel).m_strPreSetPath, file));
         panel.PreSetReadFile();

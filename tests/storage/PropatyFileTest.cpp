@@ -20,7 +20,7 @@ protected:
     }
     // A panel on this folder's property file, its template font fixed.
     void Prepare(CControlDlg& panel) {
-        Fields(panel).m_strPropatyPath = folder.File("TesselinPropaty.ini");
+        Fields(panel).m_strPropatyPath = folder.File(L"TesselinPropaty.ini");
         LOGFONTA& lf = Fields(panel).m_MemletTemplate.m_logFont;
         lf.lfHeight = -12;
         lf.lfWeight = 400;
@@ -209,7 +209,7 @@ TEST_F(PropatyFileTest, LockedFileReportsFailureAndStaysUnchanged) {
     Prepare(panel);
     ASSERT_TRUE(WriteBytes(Fields(panel).m_strPropatyPath, "[SYSTEM]\r\n"));
     HANDLE lock =
-        CreateFileA(Fields(panel).m_strPropatyPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        CreateFileW(Fields(panel).m_strPropatyPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, lock);
     EXPECT_EQ(0, panel.PropatyWriteFile());
     CloseHandle(lock);

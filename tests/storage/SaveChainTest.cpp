@@ -32,7 +32,7 @@ protected:
     void SetUp() override {
         g_boxes.clear();
         SetMessageBoxHook(RecordBox);
-        Fields(panel).m_strDataPath = folder.File("CorvanaData.ini");
+        Fields(panel).m_strDataPath = folder.File(L"CorvanaData.ini");
     }
     void TearDown() override { SetMessageBoxHook(nullptr); }
     std::string DataFile() { return ReadBytes(Fields(panel).m_strDataPath); }
@@ -107,7 +107,7 @@ TEST_F(SaveChainTest, LockedDataFileShowsTheMessageAndKeepsEverything) {
     Fields(panel).m_MemletList = {FixedNote("一", "こんにちは"), FixedNote("二", "メモ"), FixedNote("三", "")};
     for (CMemletData& d : Fields(panel).m_MemletList)
         d.m_bDirty = 1;
-    HANDLE lock = CreateFileA(Fields(panel).m_strDataPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE lock = CreateFileW(Fields(panel).m_strDataPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, lock);
     EXPECT_EQ(0, panel.__writeIniFile());
     CloseHandle(lock);
@@ -116,7 +116,7 @@ TEST_F(SaveChainTest, LockedDataFileShowsTheMessageAndKeepsEverything) {
     EXPECT_EQ(kOpenError, g_boxes[0].first);
     EXPECT_EQ((UINT)MB_OK, g_boxes[0].second);
     EXPECT_EQ(old, DataFile());
-    EXPECT_FALSE(FileExists(Fields(panel).m_strDataPath + ".tmp"));
+    EXPECT_FALSE(FileExists(Fields(panel).m_strDataPath + L".tmp"));
     ASSERT_EQ(3u, Fields(panel).m_MemletList.size());
     for (const CMemletData& d : Fields(panel).m_MemletList)
         EXPECT_EQ(1, d.m_bDirty);
@@ -153,7 +153,7 @@ TEST_F(SaveChainTest, PanelTakesTheLoadedNotesFromTheStore) {
                                FixedSection(1, "二", "TEXTFORMAT=0\r\nTEXT=\r\n")));
     char cwd[MAX_PATH];
     GetCurrentDirectoryA(MAX_PATH, cwd);
-    ASSERT_TRUE(SetCurrentDirectoryA(folder.Path().c_str()));
+    ASSERT_TRUE(SetCurrentDirectoryW(folder.Path().c_str()));
     CMemletDataStore store;
     SetCurrentDirectoryA(cwd);
     g_pMemletDataStore = &store;

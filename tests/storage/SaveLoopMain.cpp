@@ -10,6 +10,7 @@
 #include <string>
 
 #include "framework/MessageBox.h"
+#include "framework/Text.h"
 #include "panel/ControlDlg.h"
 #include "panel/ControlDlgTestAccess.h"
 
@@ -36,7 +37,7 @@ static std::vector<CMemletData> BigList(int seed) {
 
 static bool Save(CControlDlg& panel, const std::vector<CMemletData>& list, const std::string& path) {
     Fields(panel).m_MemletList = list;
-    Fields(panel).m_strDataPath = path;
+    Fields(panel).m_strDataPath = ToWide(path);
     return panel.writeIniFile() == 1;
 }
 

@@ -10,46 +10,59 @@
 #include <ctime>
 #include <string>
 
-inline std::string SectionTestDir();
+inline std::wstring SectionTestDir();
 
-inline void RemoveSectionTestDir() {
-    std::string dir = SectionTestDir();
-    WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA((dir + "*").c_str(), &fd);
+// A folder inside it whose name the ANSI code page cannot hold.
+constexpr const wchar_t* kBeyondCodePageFolder = L"caf\u00e9 \u2615 \uba54\ubaa8\\";
+
+inline void RemoveFilesAndFolder(const std::wstring& dir) {
+    WIN32_FIND_DATAW fd;
+    HANDLE h = FindFirstFileW((dir + L"*").c_str(), &fd);
     if (h != INVALID_HANDLE_VALUE) {
         do {
             if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                DeleteFileA((dir + fd.cFileName).c_str());
-        } while (FindNextFileA(h, &fd));
+                DeleteFileW((dir + fd.cFileName).c_str());
+        } while (FindNextFileW(h, &fd));
         FindClose(h);
     }
-    RemoveDirectoryA(dir.c_str());
+    RemoveDirectoryW(dir.c_str());
 }
 
-inline std::string SectionTestDir() {
-    static std::string dir = [] {
-        char temp[MAX_PATH];
-        GetTempPathA(sizeof temp, temp);
-        std::string d = std::string(temp) + "corvana_sections_" + std::to_string(GetCurrentProcessId()) + "\\";
-        CreateDirectoryA(d.c_str(), nullptr);
+inline void RemoveSectionTestDir() {
+    RemoveFilesAndFolder(SectionTestDir() + kBeyondCodePageFolder);
+    RemoveFilesAndFolder(SectionTestDir());
+}
+
+inline std::wstring SectionTestDir() {
+    static std::wstring dir = [] {
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        std::wstring d = std::wstring(temp) + L"corvana_sections_" + std::to_wstring(GetCurrentProcessId()) + L"\\";
+        CreateDirectoryW(d.c_str(), nullptr);
         atexit(RemoveSectionTestDir);
         return d;
     }();
     return dir;
 }
 
-inline std::string SectionTestPath(const char* name) { return SectionTestDir() + name; }
+inline std::wstring SectionTestPath(const wchar_t* name) { return SectionTestDir() + name; }
 
-inline void WriteBytes(const std::string& path, const std::string& bytes) {
-    FILE* f = fopen(path.c_str(), "wb");
+inline std::wstring BeyondCodePageTestPath(const wchar_t* name) {
+    std::wstring dir = SectionTestDir() + kBeyondCodePageFolder;
+    CreateDirectoryW(dir.c_str(), nullptr);
+    return dir + name;
+}
+
+inline void WriteBytes(const std::wstring& path, const std::string& bytes) {
+    FILE* f = _wfopen(path.c_str(), L"wb");
     ASSERT_NE(f, nullptr) << path;
     fwrite(bytes.data(), 1, bytes.size(), f);
     fclose(f);
 }
 
-inline std::string ReadBytes(const std::string& path) {
+inline std::string ReadBytes(const std::wstring& path) {
     std::string s;
-    if (FILE* f = fopen(path.c_str(), "rb")) {
+    if (FILE* f = _wfopen(path.c_str(), L"rb")) {
         char buf[4096];
         size_t n;
         while ((n = fread(buf, 1, sizeof buf, f)) > 0)

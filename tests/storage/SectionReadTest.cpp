@@ -14,7 +14,7 @@ static const char* kSection = "MEMLETITEM0";
 
 // The record after reading [MEMLETITEM0] holding these lines.
 static CMemletData ReadInto(CMemletData rec, const std::string& lines, int key = 0) {
-    std::string path = SectionTestPath("read.ini");
+    std::wstring path = SectionTestPath(L"read.ini");
     WriteBytes(path, "[SYSTEM]\r\nMEMLTENUM=1\r\n[MEMLETITEM0]\r\n" + lines + "[MEMLETITEM1]\r\nTEXT=7a7a\r\n");
     rec.ReadIniSection(key, kSection, path);
     return rec;
@@ -217,7 +217,7 @@ TEST(SectionRead, MissingKeys) {
 
     // A section that is not there at all reads the same way.
     CMemletData gone = seed;
-    gone.ReadIniSection(0, "MEMLETITEM9", SectionTestPath("read.ini"));
+    gone.ReadIniSection(0, "MEMLETITEM9", SectionTestPath(L"read.ini"));
     EXPECT_EQ(gone.m_nTitleFlag, 0);
     EXPECT_EQ(gone.m_nReadOnly, 0);
     EXPECT_EQ(gone.m_strText, "");

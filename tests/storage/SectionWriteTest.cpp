@@ -69,8 +69,8 @@ static const char kSampleSection[] =
     "ARLINEWIDTH=2\r\n";
 
 // The file that one section of rec makes.
-static std::string Written(const CMemletData& rec, int format, int key, const char* name = "written.ini") {
-    std::string path = SectionTestPath(name);
+static std::string Written(const CMemletData& rec, int format, int key, const wchar_t* name = L"written.ini") {
+    std::wstring path = SectionTestPath(name);
     CWriteIniFile writer;
     EXPECT_TRUE(writer.openFile(path));
     CMemletData copy = rec;
@@ -80,8 +80,8 @@ static std::string Written(const CMemletData& rec, int format, int key, const ch
 }
 
 static CMemletData WrittenAndRead(const CMemletData& rec, int format, int key) {
-    std::string path = SectionTestPath("roundtrip.ini");
-    Written(rec, format, key, "roundtrip.ini");
+    std::wstring path = SectionTestPath(L"roundtrip.ini");
+    Written(rec, format, key, L"roundtrip.ini");
     CMemletData back;
     back.ReadIniSection(key, "MEMLETITEM0", path);
     return back;
@@ -206,5 +206,5 @@ TEST(SectionWrite, ReadBackGivesEveryStoredField) {
 TEST(SectionWrite, AFailedWriterIsReported) {
     CWriteIniFile writer;  // never opened
     CMemletData rec;
-    EXPECT_EQ(rec.WriteIniSection(writer, 0, 0, "MEMLETITEM0", SectionTestPath("never.ini")), 0);
+    EXPECT_EQ(rec.WriteIniSection(writer, 0, 0, "MEMLETITEM0", SectionTestPath(L"never.ini")), 0);
 }

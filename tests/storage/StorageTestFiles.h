@@ -7,9 +7,9 @@
 #include <ctime>
 #include <string>
 
-inline std::string ReadBytes(const std::string& path) {
+inline std::string ReadBytes(const std::wstring& path) {
     std::string out;
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                            nullptr, OPEN_EXISTING, 0, nullptr);
     if (h == INVALID_HANDLE_VALUE)
         return out;
@@ -21,8 +21,8 @@ inline std::string ReadBytes(const std::string& path) {
     return out;
 }
 
-inline bool WriteBytes(const std::string& path, const std::string& bytes) {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+inline bool WriteBytes(const std::wstring& path, const std::string& bytes) {
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (h == INVALID_HANDLE_VALUE)
         return false;
     DWORD written = 0;
@@ -31,7 +31,7 @@ inline bool WriteBytes(const std::string& path, const std::string& bytes) {
     return ok;
 }
 
-inline bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+inline bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 // Seconds since 1970 of a local time, so that the stamps written are these digits in any zone.
 inline int64_t LocalTime(int year, int month, int day, int hour, int minute, int second = 0) {
@@ -46,58 +46,59 @@ inline int64_t LocalTime(int year, int month, int day, int hour, int minute, int
     return _mktime64(&t);
 }
 
-inline void RemoveTree(const std::string& dir) {
-    WIN32_FIND_DATAA fd;
-    HANDLE f = FindFirstFileA((dir + "\\*").c_str(), &fd);
+inline void RemoveTree(const std::wstring& dir) {
+    WIN32_FIND_DATAW fd;
+    HANDLE f = FindFirstFileW((dir + L"\\*").c_str(), &fd);
     if (f != INVALID_HANDLE_VALUE) {
         do {
-            std::string name = fd.cFileName;
-            if (name == "." || name == "..")
+            std::wstring name = fd.cFileName;
+            if (name == L"." || name == L"..")
                 continue;
-            std::string p = dir + "\\" + name;
+            std::wstring p = dir + L"\\" + name;
             if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
                 RemoveTree(p);
             else
-                DeleteFileA(p.c_str());
-        } while (FindNextFileA(f, &fd));
+                DeleteFileW(p.c_str());
+        } while (FindNextFileW(f, &fd));
         FindClose(f);
     }
-    RemoveDirectoryA(dir.c_str());
+    RemoveDirectoryW(dir.c_str());
 }
 
-// A fresh folder under the temp folder, removed with everything in it.
+// A fresh folder under the temp folder, removed with everything in it; its
+// name starts with stem.
 class TempFolder {
 public:
-    TempFolder() {
+    explicit TempFolder(const std::wstring& stem = L"corvana-storage") {
         static int counter;
-        char tmp[MAX_PATH];
-        GetTempPathA(MAX_PATH, tmp);
-        m_path = std::string(tmp) + "corvana-storage-" + std::to_string(GetCurrentProcessId()) + "-" +
-                 std::to_string(++counter);
+        wchar_t tmp[MAX_PATH];
+        GetTempPathW(MAX_PATH, tmp);
+        m_path = std::wstring(tmp) + stem + L"-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                 std::to_wstring(++counter);
         RemoveTree(m_path);
-        CreateDirectoryA(m_path.c_str(), nullptr);
+        CreateDirectoryW(m_path.c_str(), nullptr);
     }
     ~TempFolder() { RemoveTree(m_path); }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
-    const std::string& Path() const { return m_path; }
-    std::string File(const std::string& name) const { return m_path + "\\" + name; }
+    const std::wstring& Path() const { return m_path; }
+    std::wstring File(const std::wstring& name) const { return m_path + L"\\" + name; }
 
 private:
-    std::string m_path;
+    std::wstring m_path;
 };
 
 // The store reads from the current directory; a test puts it back.
 class CurrentDirectory {
 public:
-    explicit CurrentDirectory(const std::string& dir) {
-        GetCurrentDirectoryA(MAX_PATH, m_old);
-        m_ok = SetCurrentDirectoryA(dir.c_str()) != 0;
+    explicit CurrentDirectory(const std::wstring& dir) {
+        GetCurrentDirectoryW(MAX_PATH, m_old);
+        m_ok = SetCurrentDirectoryW(dir.c_str()) != 0;
     }
-    ~CurrentDirectory() { SetCurrentDirectoryA(m_old); }
+    ~CurrentDirectory() { SetCurrentDirectoryW(m_old); }
     bool ok() const { return m_ok; }
 
 private:
-    char m_old[MAX_PATH]{};
+    wchar_t m_old[MAX_PATH]{};
     bool m_ok = false;
 };

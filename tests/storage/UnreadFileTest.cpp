@@ -10,6 +10,7 @@
 #include "StorageTestFiles.h"
 #include "app/UnreadFilesMessage.h"
 #include "dialogs/PendingDlg.h"
+#include "framework/Text.h"
 #include "panel/ControlDlg.h"
 #include "panel/ControlDlgTestAccess.h"
 #include "storage/IniSection.h"
@@ -18,16 +19,16 @@
 
 namespace {
 
-std::vector<std::string> FilesIn(const std::string& dir) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA fd;
-    HANDLE f = FindFirstFileA((dir + "\\*").c_str(), &fd);
+std::vector<std::wstring> FilesIn(const std::wstring& dir) {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW fd;
+    HANDLE f = FindFirstFileW((dir + L"\\*").c_str(), &fd);
     if (f == INVALID_HANDLE_VALUE)
         return names;
     do {
         if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
             names.push_back(fd.cFileName);
-    } while (FindNextFileA(f, &fd));
+    } while (FindNextFileW(f, &fd));
     FindClose(f);
     std::sort(names.begin(), names.end());
     return names;
@@ -41,12 +42,12 @@ std::string Header(const char* countLine) {
     return std::string("[SYSTEM]\r\nAPPNAME=Corvana\r\nSAVEFORMAT=0\r\n") + countLine;
 }
 
-std::string Name(const std::string& path) { return path.substr(path.rfind('\\') + 1); }
+std::wstring Name(const std::wstring& path) { return path.substr(path.rfind(L'\\') + 1); }
 
-bool IsCopyOf(const std::string& copyName, const char* stem) {
-    std::string prefix = std::string(stem) + "_読込不完全_";
+bool IsCopyOf(const std::wstring& copyName, const wchar_t* stem) {
+    std::wstring prefix = std::wstring(stem) + L"_読込不完全_";
     return copyName.size() == prefix.size() + 15 + 4 && copyName.compare(0, prefix.size(), prefix) == 0 &&
-           copyName.compare(copyName.size() - 4, 4, ".ini") == 0;
+           copyName.compare(copyName.size() - 4, 4, L".ini") == 0;
 }
 
 struct FileCase {
@@ -77,11 +78,11 @@ const FileCase kCases[] = {
 // save and equals the file as found; the save writes what was read.
 TEST(UnreadFileTest, AFileNotReadWholeIsCopiedAsFoundAndTheSaveWritesWhatWasRead) {
     for (bool pending : {false, true}) {
-        const char* stem = pending ? "BriscoPendingList" : "CorvanaData";
+        const wchar_t* stem = pending ? L"BriscoPendingList" : L"CorvanaData";
         for (const FileCase& c : kCases) {
-            SCOPED_TRACE(std::string(stem) + ": " + c.name);
+            SCOPED_TRACE(std::string(pending ? "pending list: " : "data file: ") + c.name);
             TempFolder folder;
-            const std::string path = folder.File(std::string(stem) + ".ini");
+            const std::wstring path = folder.File(std::wstring(stem) + L".ini");
             ASSERT_TRUE(WriteBytes(path, c.bytes));
             CurrentDirectory cd(folder.Path());
             ASSERT_TRUE(cd.ok());
@@ -89,16 +90,16 @@ TEST(UnreadFileTest, AFileNotReadWholeIsCopiedAsFoundAndTheSaveWritesWhatWasRead
             EXPECT_EQ(c.notes, (pending ? store.m_PendingList : store.m_MemletList).size());
             EXPECT_TRUE((pending ? store.m_MemletList : store.m_PendingList).empty());
 
-            std::vector<std::string> files = FilesIn(folder.Path());
-            std::string copy;
+            std::vector<std::wstring> files = FilesIn(folder.Path());
+            std::wstring copy;
             if (c.whole) {
                 EXPECT_TRUE(store.m_UnreadFiles.empty());
-                EXPECT_EQ(std::vector<std::string>{Name(path)}, files);
+                EXPECT_EQ(std::vector<std::wstring>{Name(path)}, files);
             } else {
                 ASSERT_EQ(1u, store.m_UnreadFiles.size());
                 EXPECT_EQ(path, store.m_UnreadFiles[0].m_strPath);
                 copy = store.m_UnreadFiles[0].m_strCopyPath;
-                ASSERT_EQ(folder.Path() + "\\", copy.substr(0, folder.Path().size() + 1));
+                ASSERT_EQ(folder.Path() + L"\\", copy.substr(0, folder.Path().size() + 1));
                 EXPECT_TRUE(IsCopyOf(Name(copy), stem)) << copy;
                 EXPECT_EQ(c.bytes, ReadBytes(copy));
                 EXPECT_EQ(2u, files.size());
@@ -145,10 +146,10 @@ TEST(UnreadFileTest, AMissingFileIsNoDamage) {
 TEST(UnreadFileTest, EachStartKeepsACopyOfItsOwn) {
     TempFolder folder;
     const std::string bytes = Header("MEMLTENUM=1\r\n") + Note(0, "一") + Note(1, "二");
-    ASSERT_TRUE(WriteBytes(folder.File("CorvanaData.ini"), bytes));
+    ASSERT_TRUE(WriteBytes(folder.File(L"CorvanaData.ini"), bytes));
     CurrentDirectory cd(folder.Path());
     ASSERT_TRUE(cd.ok());
-    std::vector<std::string> copies;
+    std::vector<std::wstring> copies;
     for (int start = 0; start < 3; start++) {
         CMemletDataStore store;
         ASSERT_EQ(1u, store.m_UnreadFiles.size());
@@ -156,39 +157,41 @@ TEST(UnreadFileTest, EachStartKeepsACopyOfItsOwn) {
     }
     std::sort(copies.begin(), copies.end());
     EXPECT_EQ(copies.end(), std::unique(copies.begin(), copies.end()));
-    for (const std::string& copy : copies)
+    for (const std::wstring& copy : copies)
         EXPECT_EQ(bytes, ReadBytes(copy)) << copy;
     EXPECT_EQ(4u, FilesIn(folder.Path()).size());
 }
 
 TEST(UnreadFileTest, ATakenNameIsLeftAloneAndTheNextIsUsed) {
     TempFolder folder;
-    const std::string path = folder.File("CorvanaData.ini");
+    const std::wstring path = folder.File(L"CorvanaData.ini");
     ASSERT_TRUE(WriteBytes(path, "as found"));
     SYSTEMTIME when{};
     when.wYear = 2025, when.wMonth = 3, when.wDay = 14, when.wHour = 9, when.wMinute = 30, when.wSecond = 5;
-    const std::string first = folder.File("CorvanaData_読込不完全_20250314_093005.ini");
-    const std::string second = folder.File("CorvanaData_読込不完全_20250314_093005_2.ini");
+    const std::wstring first = folder.File(L"CorvanaData_読込不完全_20250314_093005.ini");
+    const std::wstring second = folder.File(L"CorvanaData_読込不完全_20250314_093005_2.ini");
     ASSERT_TRUE(WriteBytes(first, "an earlier copy"));
     EXPECT_EQ(second, KeepUnreadCopy(path, when));
     EXPECT_EQ("an earlier copy", ReadBytes(first));
     EXPECT_EQ("as found", ReadBytes(second));
-    EXPECT_EQ(folder.File("CorvanaData_読込不完全_20250314_093005_3.ini"), KeepUnreadCopy(path, when));
+    EXPECT_EQ(folder.File(L"CorvanaData_読込不完全_20250314_093005_3.ini"), KeepUnreadCopy(path, when));
 }
 
 // The name goes before the extension of the file's own name; a folder may
-// hold a dot, and a character whose second byte is a backslash.
+// hold a dot, a character whose second byte in CP932 is a backslash, or
+// characters CP932 does not have.
 TEST(UnreadFileTest, TheCopyIsNamedBesideTheFile) {
     SYSTEMTIME when{};
     when.wYear = 2025, when.wMonth = 12, when.wDay = 1, when.wHour = 23, when.wMinute = 5, when.wSecond = 59;
     const struct {
-        const char* path;
+        const wchar_t* path;
         int attempt;
-        const char* copy;
+        const wchar_t* copy;
     } cases[] = {
-        {"C:\\表\\CorvanaData.ini", 1, "C:\\表\\CorvanaData_読込不完全_20251201_230559.ini"},
-        {"C:\\ソフト\\BriscoPendingList.ini", 2, "C:\\ソフト\\BriscoPendingList_読込不完全_20251201_230559_2.ini"},
-        {"C:\\v1.2\\表", 1, "C:\\v1.2\\表_読込不完全_20251201_230559"},
+        {L"C:\\表\\CorvanaData.ini", 1, L"C:\\表\\CorvanaData_読込不完全_20251201_230559.ini"},
+        {L"C:\\ソフト\\BriscoPendingList.ini", 2, L"C:\\ソフト\\BriscoPendingList_読込不完全_20251201_230559_2.ini"},
+        {L"C:\\v1.2\\表", 1, L"C:\\v1.2\\表_読込不完全_20251201_230559"},
+        {L"D:\\caf\u00e9.d\\메모\\CorvanaData.ini", 1, L"D:\\caf\u00e9.d\\메모\\CorvanaData_読込不完全_20251201_230559.ini"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.copy, UnreadCopyPath(c.path, when, c.attempt)) << c.path;
@@ -199,20 +202,20 @@ TEST(UnreadFileTest, BothFilesAreCopiedAndToldInOneMessage) {
     TempFolder folder;
     const std::string data = Header("MEMLTENUM=-1\r\n") + Note(0, "一");
     const std::string pending = Note(0, "保留");
-    ASSERT_TRUE(WriteBytes(folder.File("CorvanaData.ini"), data));
-    ASSERT_TRUE(WriteBytes(folder.File("BriscoPendingList.ini"), pending));
+    ASSERT_TRUE(WriteBytes(folder.File(L"CorvanaData.ini"), data));
+    ASSERT_TRUE(WriteBytes(folder.File(L"BriscoPendingList.ini"), pending));
     CurrentDirectory cd(folder.Path());
     ASSERT_TRUE(cd.ok());
     CMemletDataStore store;
     ASSERT_EQ(2u, store.m_UnreadFiles.size());
-    EXPECT_EQ(folder.File("CorvanaData.ini"), store.m_UnreadFiles[0].m_strPath);
-    EXPECT_EQ(folder.File("BriscoPendingList.ini"), store.m_UnreadFiles[1].m_strPath);
+    EXPECT_EQ(folder.File(L"CorvanaData.ini"), store.m_UnreadFiles[0].m_strPath);
+    EXPECT_EQ(folder.File(L"BriscoPendingList.ini"), store.m_UnreadFiles[1].m_strPath);
     EXPECT_EQ(data, ReadBytes(store.m_UnreadFiles[0].m_strCopyPath));
     EXPECT_EQ(pending, ReadBytes(store.m_UnreadFiles[1].m_strCopyPath));
 
     const std::vector<CUnreadFile> told = {
-        {"C:\\表\\CorvanaData.ini", "C:\\表\\CorvanaData_読込不完全_20250314_093005.ini"},
-        {"C:\\表\\BriscoPendingList.ini", "C:\\表\\BriscoPendingList_読込不完全_20250314_093005.ini"},
+        {L"C:\\表\\CorvanaData.ini", L"C:\\表\\CorvanaData_読込不完全_20250314_093005.ini"},
+        {L"C:\\表\\BriscoPendingList.ini", L"C:\\表\\BriscoPendingList_読込不完全_20250314_093005.ini"},
     };
     EXPECT_EQ("次のファイルは全部を読み込めませんでした（付箋の数の記録が中身と合いません）。\r\n"
               "\r\n"
@@ -223,7 +226,7 @@ TEST(UnreadFileTest, BothFilesAreCopiedAndToldInOneMessage) {
               "  元のままの控え: C:\\表\\BriscoPendingList_読込不完全_20250314_093005.ini\r\n"
               "\r\n"
               "次の保存では、読み込めた付箋だけが書き込まれます。",
-              UnreadFilesMessage(told));
+              FromWide(UnreadFilesMessage(told)));
     // A copy that could not be made is not claimed.
     EXPECT_EQ("次のファイルは全部を読み込めませんでした（付箋の数の記録が中身と合いません）。\r\n"
               "\r\n"
@@ -232,7 +235,11 @@ TEST(UnreadFileTest, BothFilesAreCopiedAndToldInOneMessage) {
               "\r\n"
               "次の保存では、読み込めた付箋だけが書き込まれます。\r\n"
               "控えのないファイルは、保存する前に別の場所へコピーしてください。",
-              UnreadFilesMessage({{"C:\\表\\CorvanaData.ini", ""}}));
+              FromWide(UnreadFilesMessage({{L"C:\\表\\CorvanaData.ini", L""}})));
+    // The paths are the real ones, whatever their characters.
+    const std::wstring beyond = L"C:\\caf\u00e9\\메모\\CorvanaData.ini";
+    const std::wstring message = UnreadFilesMessage({{beyond, L""}});
+    EXPECT_NE(std::wstring::npos, message.find(L"\r\n" + beyond + L"\r\n"));
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ struct Line {
 class WriterTest : public ::testing::Test {
 protected:
     TempFolder folder;
-    std::string target = folder.File("Test.ini");
+    std::wstring target = folder.File(L"Test.ini");
 
     int Write(CWriteIniFile& w, std::initializer_list<Line> lines) {
         int ok = 1;
@@ -33,7 +33,7 @@ TEST_F(WriterTest, WritesHeaderWhenTheSectionChangesAndReplacesTheOldFile) {
     EXPECT_EQ("[OLD]\r\nX=1\r\n", ReadBytes(target));
     EXPECT_NE(0, w.closeFile());
     EXPECT_EQ("[A]\r\nK1=v1\r\nK2=\r\n[B]\r\nK=ｶﾅ漢字\r\n[A]\r\nK=y\r\n", ReadBytes(target));
-    EXPECT_FALSE(FileExists(target + ".tmp"));
+    EXPECT_FALSE(FileExists(target + L".tmp"));
 }
 
 TEST_F(WriterTest, EveryOpenStartsWithAHeaderLine) {
@@ -93,7 +93,7 @@ TEST_F(WriterTest, NothingIsWrittenWhileNoFileIsOpen) {
 
 TEST_F(WriterTest, LockedTargetFailsToOpenAndStaysUnchanged) {
     ASSERT_TRUE(WriteBytes(target, "[OLD]\r\n"));
-    HANDLE lock = CreateFileA(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE lock = CreateFileW(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, lock);
     CWriteIniFile w;
     EXPECT_EQ(0, w.openFile(target));
@@ -101,12 +101,12 @@ TEST_F(WriterTest, LockedTargetFailsToOpenAndStaysUnchanged) {
     EXPECT_EQ(0, w.closeFile());
     CloseHandle(lock);
     EXPECT_EQ("[OLD]\r\n", ReadBytes(target));
-    EXPECT_FALSE(FileExists(target + ".tmp"));
+    EXPECT_FALSE(FileExists(target + L".tmp"));
 }
 
 TEST_F(WriterTest, MissingFolderFailsToOpen) {
     CWriteIniFile w;
-    EXPECT_EQ(0, w.openFile(folder.File("no-such-folder\\Test.ini")));
+    EXPECT_EQ(0, w.openFile(folder.File(L"no-such-folder\\Test.ini")));
 }
 
 // An editor that keeps the file open sharing reads, writes and deletes: Wine
@@ -114,7 +114,7 @@ TEST_F(WriterTest, MissingFolderFailsToOpen) {
 // in place works.
 TEST_F(WriterTest, RefusedReplaceFallsBackToRewritingInPlace) {
     ASSERT_TRUE(WriteBytes(target, "[OLD]\r\nX=a much longer old content than the new one\r\n"));
-    HANDLE held = CreateFileA(target.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    HANDLE held = CreateFileW(target.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, held);
     CWriteIniFile w;
@@ -123,7 +123,7 @@ TEST_F(WriterTest, RefusedReplaceFallsBackToRewritingInPlace) {
     EXPECT_NE(0, w.closeFile());
     CloseHandle(held);
     EXPECT_EQ("[NEW]\r\nK=v\r\n", ReadBytes(target));
-    EXPECT_FALSE(FileExists(target + ".tmp"));
+    EXPECT_FALSE(FileExists(target + L".tmp"));
 }
 
 // Another program takes the file for itself while the save runs: neither
@@ -133,12 +133,12 @@ TEST_F(WriterTest, TargetLockedDuringTheSaveFailsAtClose) {
     CWriteIniFile w;
     ASSERT_NE(0, w.openFile(target));
     Write(w, {{"NEW", "K", "v"}});
-    HANDLE lock = CreateFileA(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE lock = CreateFileW(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, lock);
     EXPECT_EQ(0, w.closeFile());
     CloseHandle(lock);
     EXPECT_EQ("[OLD]\r\n", ReadBytes(target));
-    EXPECT_FALSE(FileExists(target + ".tmp"));
+    EXPECT_FALSE(FileExists(target + L".tmp"));
 }
 
 TEST_F(WriterTest, AbandonedWriteLeavesTheOldFile) {
@@ -149,7 +149,7 @@ TEST_F(WriterTest, AbandonedWriteLeavesTheOldFile) {
     w.abandonFile();
     EXPECT_EQ(0, w.closeFile());
     EXPECT_EQ("[OLD]\r\n", ReadBytes(target));
-    EXPECT_FALSE(FileExists(target + ".tmp"));
+    EXPECT_FALSE(FileExists(target + L".tmp"));
 }
 
 TEST_F(WriterTest, DestroyingAnOpenWriterCompletesTheFile) {
@@ -159,18 +159,18 @@ TEST_F(WriterTest, DestroyingAnOpenWriterCompletesTheFile) {
         Write(w, {{"S", "K", "v"}});
     }
     EXPECT_EQ("[S]\r\nK=v\r\n", ReadBytes(target));
-    EXPECT_FALSE(FileExists(target + ".tmp"));
+    EXPECT_FALSE(FileExists(target + L".tmp"));
 }
 
 // A save killed earlier leaves its temporary file; the next save overwrites it.
 TEST_F(WriterTest, LeftoverTemporaryFileIsOverwritten) {
-    ASSERT_TRUE(WriteBytes(target + ".tmp", "[HALF]\r\nK=garbage that is longer"));
+    ASSERT_TRUE(WriteBytes(target + L".tmp", "[HALF]\r\nK=garbage that is longer"));
     CWriteIniFile w;
     ASSERT_NE(0, w.openFile(target));
     Write(w, {{"S", "K", "v"}});
     ASSERT_NE(0, w.closeFile());
     EXPECT_EQ("[S]\r\nK=v\r\n", ReadBytes(target));
-    EXPECT_FALSE(FileExists(target + ".tmp"));
+    EXPECT_FALSE(FileExists(target + L".tmp"));
 }
 
 }  // namespace
