@@ -6,6 +6,10 @@
 
 #include "framework/Text.h"
 
+// The longest name of the program's own files in its folder: where the
+// system can name it, it can name them all.
+static const wchar_t kLongestFileName[] = L"BriscoPendingList.ini.tmp";
+
 std::wstring ProgramFolder() {
     std::vector<wchar_t> path(MAX_PATH);
     for (;;) {
@@ -26,11 +30,13 @@ bool EnterProgramFolder(const std::wstring& folder) {
         return false;
     // "E:" alone would be the drive's current folder, not its root.
     std::wstring dir = folder.back() == L':' ? folder + L'\\' : folder;
+    std::wstring longest = dir + (dir.back() == L'\\' ? L"" : L"\\") + kLongestFileName;
+    // The INI functions name no file by MAX_PATH characters or more (they
+    // read it as empty, with no error): it would be written and never read.
+    if (longest.size() >= MAX_PATH)
+        return false;
     if (!SetCurrentDirectoryW(dir.c_str()))
         return false;
-    // The longest name of the program's own files: where the system can
-    // name it, it can name them all.
-    std::wstring longest = dir + (dir.back() == L'\\' ? L"" : L"\\") + L"BriscoPendingList.ini.tmp";
     if (GetFileAttributesW(longest.c_str()) != INVALID_FILE_ATTRIBUTES)
         return true;
     return GetLastError() == ERROR_FILE_NOT_FOUND;

@@ -11,7 +11,7 @@ std::wstring ProgramFolder();
 // then named. False when they cannot be kept there: no folder, a folder
 // that cannot be made current (the files of the folder that stays current
 // would be taken for its own), or one whose files' paths the system cannot
-// name. Reads and writes no file.
+// name (too long for the INI functions). Reads and writes no file.
 bool EnterProgramFolder(const std::wstring& folder);
 
 // What the user is told before the program ends then.

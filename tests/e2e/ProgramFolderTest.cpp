@@ -2,6 +2,7 @@
 // folder, beside Corvana.exe.
 #include <algorithm>
 
+#include "app/ProgramFolder.h"
 #include "e2e/CorvanaTest.h"
 #include "e2e/ExtentUtl.h"
 #include "framework/Text.h"
@@ -245,6 +246,42 @@ TEST_F(BeyondCodePageFolder, ADamagedFileIsCopiedThereAndToldByItsRealPath) {
     EXPECT_TRUE(WaitFor([&] { return (box = FindMessageBox(corvana.Pid(), told)) != nullptr; }))
         << "no box naming the file and its copy by their paths";
     corvana.Kill();
+}
+
+}  // namespace
+
+namespace {
+
+// A folder short enough to start the program from, too long for the names of
+// its files: they would be written and never read again.
+TEST_F(BeyondCodePageFolder, AFolderItsFilesCannotBeNamedInIsToldAndNothingIsWritten) {
+    // Names of 240 characters: the program's own below MAX_PATH, that of its
+    // pending list's temporary file not.
+    const size_t target = 240, root = CScratchFolder(L"deep").Path().size();
+    ASSERT_LT(root + 10, target);
+    std::vector<std::wstring> nested;
+    for (size_t left = target - root; left > 0;) {
+        size_t n = std::min<size_t>(left, 100);  // with its separator
+        if (left - n == 1)
+            n--;
+        nested.push_back(std::wstring(n - 2, L'x') + L"\u00e9");
+        left -= n;
+    }
+    CProgramFolder folder(L"deep", nested);
+    ASSERT_TRUE(folder.Ready());
+    ASSERT_LT(folder.Exe().size(), (size_t)MAX_PATH);
+    ASSERT_GE(folder.File(L"BriscoPendingList.ini.tmp").size(), (size_t)MAX_PATH);
+    ASSERT_TRUE(WriteFileBytes(folder.File(L"CorvanaData.ini"), DesktopNotesFile({"読めない付箋"})));
+    const std::vector<std::wstring> before = folder.Files();
+
+    CCorvana corvana(folder);
+    ASSERT_TRUE(corvana.Start());
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (box = FindMessageBox(corvana.Pid(), UnservedFolderMessage(folder.Path()))); }))
+        << "no box naming the folder";
+    ASSERT_TRUE(AnswerMessageBox(box, IDOK));
+    EXPECT_TRUE(corvana.WaitEnd()) << "still running";
+    EXPECT_EQ(folder.Files(), before) << "a file was written";
 }
 
 }  // namespace

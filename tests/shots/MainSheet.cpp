@@ -6,6 +6,7 @@
 
 #include "app/AboutDlg.h"
 #include "app/TesselinDlg.h"
+#include "app/ProgramFolder.h"
 #include "app/UnreadFilesMessage.h"
 #include "app/WriteMsgDlg.h"
 #include "framework/MessageBox.h"
@@ -93,4 +94,9 @@ bool ShowUnreadFilesSheet(const char* file) {
         {folder + L"\\BriscoPendingList.ini", L""},
     };
     return SaveBoxSheet(file, nullptr, [&] { AppMessageBox(UnreadFilesMessage(files), MB_OK); });
+}
+
+bool ShowUnservedFolderSheet(const char* file) {
+    const std::wstring folder = L"D:\\Users\\Jos\u00e9\\Documents\\caf\u00e9\\Corvana";
+    return SaveBoxSheet(file, nullptr, [&] { AppMessageBox(UnservedFolderMessage(folder), MB_OK); });
 }

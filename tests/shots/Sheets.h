@@ -33,6 +33,7 @@ RECT ShowPendingSheet();
 bool ShowNoteMenuSheet(const char* file);
 bool ShowImportRefusalSheet(const char* file);
 bool ShowUnreadFilesSheet(const char* file);
+bool ShowUnservedFolderSheet(const char* file);
 // The match condition and preset dialogs.
 RECT ShowMatchConditionSheet();
 RECT ShowChildSelSheet();

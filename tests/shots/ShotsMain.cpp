@@ -22,6 +22,7 @@ const SavingSheet kSavingSheets[] = {
     {"menu", ShowNoteMenuSheet},
     {"importrefusal", ShowImportRefusalSheet},
     {"unreadfiles", ShowUnreadFilesSheet},
+    {"unservedfolder", ShowUnservedFolderSheet},
 };
 
 struct Sheet {
