@@ -4,7 +4,6 @@
 #include <shellapi.h>
 
 #include <cstdio>
-#include <vector>
 
 #include "app/CrashTrace.h"
 #include "app/ProgramFolder.h"

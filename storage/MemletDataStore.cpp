@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "framework/Text.h"
 #include "framework/Trace.h"
 #include "storage/IniSection.h"
 #include "storage/VolumeSerial.h"
