@@ -6,6 +6,8 @@
 #include <string>
 
 #include "dialogs/EditDlg.h"
+#include "dialogs/MatchConditionDlg.h"
+#include "dialogs/PoreSetSettingDlg.h"
 #include "framework/ModalScript.h"
 #include "framework/TestWindows.h"
 #include "framework/Text.h"
@@ -80,6 +82,23 @@ public:
         saved = dlg.m_strText;
     }
 
+    void Match(int id, const Way& way, std::wstring& shown, std::string& saved) {
+        CMatchConditionDlg dlg;
+        dlg.m_MemletData.m_nProcessFlag = 1;
+        EnterInDialog(dlg, "マッチング条件設定", id, way, shown);
+        CMemletData d = dlg.GetMemletData();
+        saved = id == IDC_EDIT_TITLEPART ? d.m_strPart : d.m_strExPart;
+    }
+
+    void Preset(const Way& way, std::wstring& shown, std::string& saved) {
+        CPoreSetSettingDlg dlg;
+        dlg.m_nMode = 0;
+        dlg.m_PreSetCondData.m_strExeName = "NOTEPAD.EXE";
+        dlg.m_PreSetCondData.m_strExClass = "Edit";
+        EnterInDialog(dlg, "プリセット条件設定", IDC_EDIT_CONDNAME, way, shown);
+        saved = dlg.GetPreSetCondData().m_strCondName;
+    }
+
 private:
     // The dialog run modal: the text entered into one of its fields, then OK.
     static void EnterInDialog(CDialog& dlg, const char* caption, int id, const Way& way, std::wstring& shown) {
@@ -101,6 +120,11 @@ TEST_F(FieldEntry, WhatTheFieldShowsIsWhatIsSaved) {
     } fields[] = {
         {"note", [](FieldEntry& t, const Way& w, std::wstring& s, std::string& v) { t.Note(w, s, v); }},
         {"body", [](FieldEntry& t, const Way& w, std::wstring& s, std::string& v) { t.Body(w, s, v); }},
+        {"title part",
+         [](FieldEntry& t, const Way& w, std::wstring& s, std::string& v) { t.Match(IDC_EDIT_TITLEPART, w, s, v); }},
+        {"child text part",
+         [](FieldEntry& t, const Way& w, std::wstring& s, std::string& v) { t.Match(IDC_EDIT_EXPART, w, s, v); }},
+        {"preset name", [](FieldEntry& t, const Way& w, std::wstring& s, std::string& v) { t.Preset(w, s, v); }},
     };
     for (const auto& field : fields) {
         for (const Way& way : kWays) {
