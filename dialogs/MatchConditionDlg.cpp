@@ -16,6 +16,8 @@ CMatchConditionDlg::~CMatchConditionDlg() {
 }
 
 void CMatchConditionDlg::DoDataExchange(CDataExchange& dx) {
+    DDX_Control(dx, IDC_EDIT_TITLEPART, m_editPart);
+    DDX_Control(dx, IDC_EDIT_EXPART, m_editExPart);
     DDX_Check(dx, IDC_CHECK_PROCESS, m_bProcess);
     DDX_Check(dx, IDC_CHECK_TITLE, m_bTitle);
     DDX_Text(dx, IDC_EDIT_TITLEPART, m_strPart);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "framework/Dialog.h"
+#include "framework/StoredTextEdit.h"
 #include "model/MemletData.h"
 
 class CMatchConditionDlg : public CDialog {
@@ -22,6 +23,7 @@ public:
     int m_bExFull = 0;        // EXFULLFLAG
     int m_bExtent = 0;        // EXTENTFLAG
     std::string m_strExPart;  // EXPART
+    CStoredTextEdit m_editPart, m_editExPart;
     HBRUSH m_brYellow;        // behind the child's class, id and text
     CMemletData m_MemletData;
     int m_bChildSelect = 1;  // 0: the child cannot be chosen here

@@ -12,6 +12,7 @@ void CPoreSetSettingDlg::DoDataExchange(CDataExchange& dx) {
     DDX_Check(dx, IDC_CHECK_PRESET_EXTENT, m_bExtent);
     DDX_Check(dx, IDC_CHECK_PRESET_PROCESS, m_bProcess);
     DDX_Check(dx, IDC_CHECK_PRESET_TITLE, m_bTitle);
+    DDX_Control(dx, IDC_EDIT_CONDNAME, m_editName);
     DDX_Text(dx, IDC_EDIT_CONDNAME, m_strName);
 }
 

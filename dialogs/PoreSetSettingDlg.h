@@ -5,6 +5,7 @@
 #include <string>
 
 #include "framework/Dialog.h"
+#include "framework/StoredTextEdit.h"
 #include "model/PreSetCondData.h"
 
 class CPoreSetSettingDlg : public CDialog {
@@ -17,6 +18,7 @@ public:
     int m_bProcess = 0;
     int m_bTitle = 0;
     std::string m_strName;
+    CStoredTextEdit m_editName;
     CPreSetCondData m_PreSetCondData;
     int m_nMode = 1;  // 1: a new preset, 0: a change of one
 

@@ -1,13 +1,14 @@
 // An edit for a text the user goes on writing: it holds at most a given
-// number of CP932 bytes (the control itself counts characters), and when a
-// dialog gives it the focus the caret stays where it is instead of the
-// whole text being selected, so that a key typed then does not replace it.
+// number of CP932 bytes (the control itself counts characters), counted
+// once what CP932 cannot hold has been left out, and when a dialog gives it
+// the focus the caret stays where it is instead of the whole text being
+// selected, so that a key typed then does not replace it.
 #pragma once
 #include <string>
 
-#include "framework/Edit.h"
+#include "framework/StoredTextEdit.h"
 
-class CByteLimitEdit : public CEdit {
+class CByteLimitEdit : public CStoredTextEdit {
 public:
     // 0: no byte limit of ours.
     void SetByteLimit(size_t bytes) { m_nByteLimit = bytes; }
@@ -27,5 +28,4 @@ private:
 
     size_t m_nByteLimit = 0;
     std::wstring m_accepted;  // the text after the last change, within the limit
-    bool m_bTrimming = false;
 };

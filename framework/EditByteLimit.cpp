@@ -6,8 +6,6 @@
 
 namespace {
 
-bool IsHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-
 // The most characters of w from its start that fit in limit bytes; a
 // surrogate pair counts as one character.
 size_t FittingPrefix(std::wstring_view w, size_t limit) {

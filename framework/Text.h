@@ -9,6 +9,9 @@ constexpr unsigned kTextCodePage = 932;
 
 // Lead bytes of CP932 double-byte characters.
 inline bool IsLeadByte932(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+// The halves of a UTF-16 surrogate pair.
+inline bool IsHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+inline bool IsLowSurrogate(wchar_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
 // codePage is 932 but where a caller must convert as the system does (CP_ACP).
 std::wstring ToWide(std::string_view s, unsigned codePage = kTextCodePage);

@@ -4,15 +4,17 @@
 #include "framework/Rects.h"
 #include "framework/Text.h"
 
-std::string GetWindowTextCp932(HWND hwnd) {
+std::wstring GetWindowTextWide(HWND hwnd) {
     int n = GetWindowTextLengthW(hwnd);
     if (n <= 0)
         return {};
     std::wstring w(n + 1, L'\0');
     n = GetWindowTextW(hwnd, w.data(), n + 1);
     w.resize(n > 0 ? n : 0);
-    return FromWide(w);
+    return w;
 }
+
+std::string GetWindowTextCp932(HWND hwnd) { return FromWide(GetWindowTextWide(hwnd)); }
 
 std::string CWindow::GetText() const { return GetWindowTextCp932(m_hWnd); }
 

@@ -55,5 +55,6 @@ public:
     bool KillTimer(UINT_PTR id) { return ::KillTimer(m_hWnd, id) != 0; }
 };
 
-// The text of any window as CP932.
+// The text of any window as CP932, and as the window holds it.
 std::string GetWindowTextCp932(HWND hwnd);
+std::wstring GetWindowTextWide(HWND hwnd);

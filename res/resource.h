@@ -2,6 +2,9 @@
 #pragma once
 
 #define IDS_APPNAME 1
+// The balloon tip of a text field that left out what it cannot save.
+#define IDS_UNSTORED_TITLE 2
+#define IDS_UNSTORED_TEXT 3
 
 // The program icon: window, notification area, version box.
 #define IDR_MAINFRAME 128

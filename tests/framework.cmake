@@ -3,5 +3,6 @@ corvana_test(framework_tests
           framework/TextTest.cpp framework/MessageBoxTest.cpp
           framework/ResourceTest.cpp framework/WndTest.cpp framework/DialogTest.cpp
           framework/DataExchangeTest.cpp framework/ControlsTest.cpp framework/EditByteLimitTest.cpp
+          framework/StoredTextTest.cpp
   RESOURCES framework/FrameworkTest.rc
   TIMEOUT 60)

@@ -121,6 +121,41 @@ TEST_F(Saving, RestartBringsTheNoteBackOnceNotepadIsOpenAgain) {
     EXPECT_TRUE(WaitFor([&] { return WindowRect(note) == moved; })) << WindowRect(note) << " not " << moved;
 }
 
+// A window title is read as the code page gives it, at the paste as after
+// the restart: a character CP932 lacks matches the same way both times.
+TEST_F(Saving, NoteOnATitleOutsideTheCodePageComesBackOnItAfterARestart) {
+    const std::wstring title = L"予定😀.txt - メモ帳";
+    auto retitle = [this](const std::wstring& t) {
+        DWORD_PTR r = 0;
+        return SendMessageTimeoutW(m_notepad.Window(), WM_SETTEXT, 0, (LPARAM)t.c_str(), SMTO_NORMAL, 10000, &r) &&
+               WaitFor([&] { return ToWide(NotepadTitle(m_notepad.Window())) == ToWide(FromWide(t)); });
+    };
+    ASSERT_NO_FATAL_FAILURE(StartCorvana());
+    ASSERT_NO_FATAL_FAILURE(StartNotepad());
+    ASSERT_TRUE(retitle(title));
+    CUtilityWindow utility;
+    ASSERT_TRUE(SendRecord(m_corvana.MainWindow(), utility.Handle(), CNoteRecord(m_notepad.Window(), {400, 300})));
+    HWND note = WaitForNoteOn(m_notepad.Window());
+    ASSERT_NE(note, nullptr);
+    ASSERT_TRUE(SetNoteText(note, "予定の付箋"));
+    ASSERT_NO_FATAL_FAILURE(Exit());
+    CIniText data = CIniText::Load(DataFile());
+    ASSERT_EQ(data.NoteCount(), 1);
+    EXPECT_EQ(data.Note(0, "TITLE"), FromWide(title));
+    EXPECT_EQ(data.Note(0, "TITLEFLAG"), "1");
+    EXPECT_EQ(data.Note(0, "FULL"), "1");
+
+    // The title without the emoji is another title.
+    ASSERT_TRUE(retitle(L"予定.txt - メモ帳"));
+    ASSERT_NO_FATAL_FAILURE(StartCorvana());
+    EXPECT_FALSE(WaitFor([&] { return NoteOwnedBy(m_corvana.Pid(), m_notepad.Window()) != nullptr; }, 3000))
+        << "the note came on a window of another title";
+    ASSERT_TRUE(retitle(title));
+    note = WaitForNoteOn(m_notepad.Window());
+    ASSERT_NE(note, nullptr) << "the note did not come back on its title";
+    EXPECT_EQ(NoteTextOf(note), "予定の付箋");
+}
+
 class LockedDataFile : public CorvanaTest {
 protected:
     void SetUp() override {

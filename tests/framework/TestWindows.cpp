@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "framework/App.h"
 
 namespace {
@@ -69,4 +71,17 @@ void PumpPending() {
             DispatchMessageW(&msg);
         }
     }
+}
+
+bool PutOnClipboard(HWND owner, const std::wstring& text) {
+    if (!OpenClipboard(owner))
+        return false;
+    EmptyClipboard();
+    size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    memcpy(GlobalLock(mem), text.c_str(), bytes);
+    GlobalUnlock(mem);
+    bool put = SetClipboardData(CF_UNICODETEXT, mem) != nullptr;
+    CloseClipboard();
+    return put;
 }

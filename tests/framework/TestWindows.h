@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
 
 // While it lives, a stuck test ends all our loops (WM_QUIT) after a few
 // seconds and is reported as failed.
@@ -26,3 +27,6 @@ void PumpFor(DWORD ms);
 
 // Dispatches what is already queued.
 void PumpPending();
+
+// The text on the clipboard, as a program puts it there.
+bool PutOnClipboard(HWND owner, const std::wstring& text);

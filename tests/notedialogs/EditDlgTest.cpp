@@ -4,6 +4,7 @@
 #include <string>
 
 #include "dialogs/EditDlg.h"
+#include "framework/TestWindows.h"
 #include "framework/Text.h"
 #include "notedialogs/ModalScript.h"
 #include "res/resource.h"
@@ -47,17 +48,6 @@ void ExpectCaretAtTheVisibleEnd(HWND edit) {
     int y = (short)HIWORD(pos);
     EXPECT_GE(y, client.top);
     EXPECT_LT(y, client.bottom);
-}
-
-void PutOnClipboard(HWND owner, const std::wstring& text) {
-    ASSERT_TRUE(OpenClipboard(owner));
-    EmptyClipboard();
-    size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    memcpy(GlobalLock(mem), text.c_str(), bytes);
-    GlobalUnlock(mem);
-    SetClipboardData(CF_UNICODETEXT, mem);
-    CloseClipboard();
 }
 
 TEST(EditDlg, MultiLineFieldWithNarrowMargins) {
@@ -190,7 +180,7 @@ TEST(EditDlg, TextHoldsAtMost4000BytesTypedOrPasted) {
             if (!c.typed.empty())
                 TypeText(c.typed);
             if (!c.pasted.empty()) {
-                PutOnClipboard(dlg.m_hWnd, c.pasted);
+                ASSERT_TRUE(PutOnClipboard(dlg.m_hWnd, c.pasted));
                 SendMessageW(edit, EM_SETSEL, 0, 0);
                 SendMessageW(edit, WM_PASTE, 0, 0);
             }

@@ -6,6 +6,8 @@
 #include "model/WinInf.h"
 
 RECT ShowNoteSheet();
+// A note's balloon tip after a character it cannot save.
+RECT ShowBalloonSheet();
 RECT ShowControlsSheet();
 RECT ShowMainSheet();
 RECT ShowPanelSheet();

@@ -31,6 +31,7 @@ struct Sheet {
 };
 const Sheet kSheets[] = {
     {"notes", ShowNoteSheet},
+    {"balloon", ShowBalloonSheet},
     {"controls", ShowControlsSheet},
     {"main", ShowMainSheet},
     {"panel", ShowPanelSheet},
