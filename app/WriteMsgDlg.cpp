@@ -27,7 +27,9 @@ void CWriteMsgDlg::SetAlpha(BYTE alpha) {
 }
 
 void CWriteMsgDlg::ShowMessage() {
-    ShowWindow(SW_SHOW);
+    // In front, but the activation stays where it is: a box of the save
+    // belongs to the window the user is in, not to this one.
+    ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     SetAlpha(255);
 }
 

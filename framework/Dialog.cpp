@@ -1,6 +1,8 @@
 #include "framework/Dialog.h"
 
+#include <algorithm>
 #include <exception>
+#include <vector>
 
 #include "framework/App.h"
 #include "framework/Trace.h"
@@ -8,6 +10,8 @@
 // The dialog whose window is being created: the CBT hook binds it to the
 // first window the creation makes, before that window's WM_NCCREATE.
 static CDialog* g_creating;
+// The windows of the modal loops that run, the innermost last.
+static std::vector<HWND> g_modalLoops;
 
 static bool IsImeWindow(HWND hwnd) {
     // The thread's IME window can be made during the first creation of a
@@ -98,6 +102,7 @@ INT_PTR CDialog::DoModal() {
     }
     HWND h = m_hWnd;
     AppAddDialog(h);
+    g_modalLoops.push_back(h);
     if (!m_ended && !::IsWindowVisible(h))
         ::ShowWindow(h, SW_SHOWNORMAL);
     // m_hWnd goes null when the window is destroyed from outside (its owner
@@ -112,6 +117,7 @@ INT_PTR CDialog::DoModal() {
     if (!m_ended)
         m_result = IDCANCEL;
     AppRemoveDialog(h);
+    g_modalLoops.erase(std::find(g_modalLoops.begin(), g_modalLoops.end(), h));
     // The owner is enabled before the dialog goes, so that it gets the
     // activation back.
     if (ownerDisabled)
@@ -126,6 +132,8 @@ INT_PTR CDialog::DoModal() {
     m_modal = false;
     return m_result;
 }
+
+HWND CDialog::InnermostModal() { return g_modalLoops.empty() ? nullptr : g_modalLoops.back(); }
 
 bool CDialog::Create(HWND parent) {
     if (m_hWnd)

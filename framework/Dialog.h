@@ -24,6 +24,8 @@ public:
     // Ends a modal loop with result; a modeless dialog is only hidden.
     void EndDialog(INT_PTR result);
     bool IsModal() const { return m_modal; }
+    // The modal dialog whose loop runs innermost, or null.
+    static HWND InnermostModal();
 
     // save true: controls to members; false: members to controls.
     bool UpdateData(bool save = true);

@@ -1,6 +1,7 @@
 #include "framework/MessageBox.h"
 
 #include "framework/App.h"
+#include "framework/Dialog.h"
 #include "framework/Text.h"
 
 static MessageBoxHook g_messageBoxHook;
@@ -8,17 +9,24 @@ static MessageBoxHook g_messageBoxHook;
 void SetMessageBoxHook(MessageBoxHook hook) { g_messageBoxHook = hook; }
 
 // The box is modal to the window the user is in (a dialog, a note): the
-// active window of this thread, or, while another program is in front, the
-// window of ours last active, as for a modal dialog. A window being destroyed
-// is hidden first and gets no box: the main window, hidden or not, takes it.
-// Before the main window exists the box has no owner.
+// active window of this thread. The hidden main window is active after the
+// icon's menu, and no window of ours is while another program is in front
+// (a tick, a hot key): the box then goes to our open dialog, the main
+// window's last active popup, or the modal dialog that runs when that
+// popup is the main window itself. A window being destroyed is hidden
+// first and gets no box: the main window, hidden or not, takes it. Before
+// the main window exists the box has no owner.
 static HWND BoxOwner() {
     HWND main = AppMainWindow();
     if (main && !::IsWindow(main))
         main = nullptr;
     HWND owner = ::GetActiveWindow();
-    if (!owner && main)
+    if (main && (!owner || owner == main)) {
         owner = ::GetLastActivePopup(main);
+        HWND modal = CDialog::InnermostModal();
+        if (owner == main && modal)
+            owner = modal;
+    }
     if (owner && owner != main && !::IsWindowVisible(owner))
         owner = main;
     return owner;

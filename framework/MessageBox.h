@@ -5,7 +5,8 @@
 #include <string>
 
 // type is MB_OK or MB_YESNO; returns IDOK, IDYES or IDNO. The box is modal
-// to the window of ours the user is in, else to the main window.
+// to the window of ours the user is in, else to our open dialog, else to
+// the main window.
 int AppMessageBox(const std::string& text, UINT type = MB_OK);
 // The same for a text that holds paths, which CP932 may not hold.
 int AppMessageBox(const std::wstring& text, UINT type = MB_OK);

@@ -365,12 +365,13 @@ void CMemletWin::TopmostCheck() {
     m_bTopMost = marked ? 1 : 0;
 }
 
+bool CMemletWin::SetFadeTimer(UINT ms) { return SetTimer(kTimerFade, ms) != 0; }
+
 void CMemletWin::BeginFade() {
     m_nFadeCount = kFadeSteps;
-    if (!m_bFadeTimer) {
-        SetTimer(kTimerFade, kFadeMs);
-        m_bFadeTimer = true;
-    }
+    // A timer the system refused is asked for again at the next fade.
+    if (!m_bFadeTimer)
+        m_bFadeTimer = SetFadeTimer(kFadeMs);
     // The first step at once, as a timer running all along might have
     // done: it keeps the note's alpha, and the note is invisible within
     // 1.4 s of the mouse's coming.

@@ -146,6 +146,8 @@ protected:
 
     // The leader line's object; CreateArrowWin gives it the window.
     virtual CArrowWin* NewArrowWin();
+    // The fade timer at its period; false when the system refused it.
+    virtual bool SetFadeTimer(UINT ms);
 
 private:
     // True while hwnd is still this object's window: nested loops (dragging,

@@ -12,6 +12,8 @@
 constexpr UINT kCommandExit = 32772;           // "終了"
 constexpr UINT kCommandSave = 32795;           // "手動保存"
 constexpr UINT kCommandPasteDesktop = 32782;   // a note on the desktop
+// The icon's callback message, as the shell sends it.
+constexpr UINT kTrayNotify = WM_USER + 100;
 
 // The extension utility's message, by its wParam.
 enum : WPARAM { kAskHandle = 0, kHandleReply = 1, kAskTarget = 2, kAskAlive = 3 };

@@ -132,6 +132,13 @@ HWND FindMessageBox(DWORD pid, const std::wstring& text) {
     return nullptr;
 }
 
+bool IsMenuOpen(DWORD pid) {
+    for (HWND hwnd : TopLevelWindows(pid))
+        if (ClassOf(hwnd) == L"#32768" && IsWindowVisible(hwnd))
+            return true;
+    return false;
+}
+
 bool AnswerMessageBox(HWND box, int id) { return PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0) != 0; }
 
 bool AnswerMessageBox(DWORD pid, const std::string& text, int id) {

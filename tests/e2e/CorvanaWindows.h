@@ -45,6 +45,8 @@ bool AnswerMessageBox(DWORD pid, const std::string& text, int id);
 HWND FindDialog(DWORD pid, const std::string& caption);
 // Waits for it.
 HWND WaitForDialog(DWORD pid, const std::string& caption);
+// A popup menu of the process is open.
+bool IsMenuOpen(DWORD pid);
 // The main panel: the main window's child dialog holding the note list.
 HWND FindPanel(HWND main);
 // BM_CLICK, posted: the button does what a click does, and a dialog it

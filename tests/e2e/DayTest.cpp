@@ -20,9 +20,6 @@
 
 namespace {
 
-// The icon's callback message, as the shell sends it.
-constexpr UINT kTrayNotify = WM_USER + 100;
-
 // Columns of the lists: the panel's second shows the notes' texts once
 // "Text" is chosen; the caches' and the pending list's third is the text.
 constexpr int kPanelText = 1, kCacheText = 2;
@@ -386,12 +383,7 @@ void Day::ChangeLook() {
         return ClickAt(onBar) && WaitFor([&] { return GetForegroundWindow() == dentist; }, 1000);
     })) << "the note does not come in front";
     ASSERT_TRUE(ClickAt(onBar, true));
-    ASSERT_TRUE(WaitFor([&] {
-        for (HWND hwnd : TopLevelWindows(Pid()))
-            if (ClassOf(hwnd) == L"#32768" && IsWindowVisible(hwnd))
-                return true;
-        return false;
-    })) << "no note menu";
+    ASSERT_TRUE(WaitFor([&] { return IsMenuOpen(Pid()); })) << "no note menu";
     // Its first entry.
     ASSERT_TRUE(PressKeys({VK_DOWN}));
     ASSERT_TRUE(PressKeys({VK_RETURN}));

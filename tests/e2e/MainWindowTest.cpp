@@ -7,9 +7,6 @@
 
 namespace {
 
-// The icon's callback message, as the shell sends it.
-constexpr UINT kTrayNotify = WM_USER + 100;
-
 class MainWindow : public CorvanaTest {
 protected:
     void SetUp() override {
@@ -18,12 +15,7 @@ protected:
     }
     bool Icon(UINT mouse) const { return PostMessageW(m_corvana.MainWindow(), kTrayNotify, 0, mouse) != 0; }
     bool Shown() const { return IsWindowVisible(m_corvana.MainWindow()) != 0; }
-    bool MenuOpen() const {
-        for (HWND hwnd : TopLevelWindows(m_corvana.Pid()))
-            if (ClassOf(hwnd) == L"#32768" && IsWindowVisible(hwnd))
-                return true;
-        return false;
-    }
+    bool MenuOpen() const { return IsMenuOpen(m_corvana.Pid()); }
     // The menu's first item, chosen by keyboard; the window selection
     // dialog it opens, or null.
     HWND ChooseFirstItem() {

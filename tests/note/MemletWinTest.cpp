@@ -266,6 +266,46 @@ TEST_F(NoteTest, FadeTimerRunsOnlyWhileTheNoteFades) {
     }
 }
 
+// The system may refuse a timer (its quota spent): that fade does not run,
+// the next one asks again and runs.
+class CRefusedFadeTimerNote : public CMemletWin {
+public:
+    int m_nRefusals = 1;
+    int m_nAsked = 0;
+
+protected:
+    bool SetFadeTimer(UINT ms) override {
+        m_nAsked++;
+        if (m_nRefusals > 0) {
+            m_nRefusals--;
+            return false;
+        }
+        return CMemletWin::SetFadeTimer(ms);
+    }
+};
+
+TEST_F(NoteTest, AFadeWhoseTimerWasRefusedRunsTheNextTime) {
+    ASSERT_TRUE(PlaceCursor(kAway));
+    NoteLook look;
+    look.mouseHide = 1;
+    look.percent = 100;
+    auto* win = new CRefusedFadeTimerNote;
+    ASSERT_TRUE(OpenNote(m_target.m_hWnd, look, win));
+    HWND h = win->m_hWnd;
+    ASSERT_TRUE(PlaceCursor(Centre(WindowRect(h))));
+    ASSERT_TRUE(PumpUntil([&] { return win->m_nAsked == 1; }));
+    // Its first step only, which keeps the alpha.
+    PumpFor(800);
+    EXPECT_EQ(255, LayeredOf(h).alpha);
+    ASSERT_TRUE(PlaceCursor(kAway));
+    PumpFor(300);
+    ASSERT_TRUE(PlaceCursor(Centre(WindowRect(h))));
+    EXPECT_TRUE(PumpUntil([h] { return LayeredOf(h).alpha == 0; }));
+    EXPECT_EQ(2, win->m_nAsked);
+    ASSERT_TRUE(PlaceCursor(kAway));
+    EXPECT_TRUE(PumpUntil([h] { return LayeredOf(h).alpha == 255; }));
+}
+
 TEST_F(NoteTest, CtrlOverASeeThroughNoteShowsItWhole) {
     SetCursorPos(kAway.x, kAway.y);
     NoteLook look;

@@ -88,6 +88,7 @@ void NotifyTest::ClearNotes() {
     Fields(m_panel).m_nSaveTiming = 0;
     for (CMemletData& d : Fields(m_panel).m_MemletList)
         d.EndMemlet();
+    CloseNoteWindows();
     Fields(m_panel).m_nSaveTiming = timing;
     Fields(m_panel).m_MemletList.clear();
     m_export.m_MemletList.clear();

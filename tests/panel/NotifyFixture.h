@@ -20,8 +20,9 @@ protected:
     // The records in the note list as they stand, each with a serial, then
     // one tick, which opens those that match a window.
     void SetNotes(std::vector<CMemletData> notes);
-    // Every note closed (without saving) and the list emptied; the caches,
-    // the refills and both files forgotten.
+    // Every note closed (without saving), also one no record holds any
+    // more, and the list emptied; the caches, the refills and both files
+    // forgotten.
     void ClearNotes();
 
     // The list's record with this stored text, or null; the window of the

@@ -9,6 +9,7 @@
 #include "framework/TestWindows.h"
 #include "framework/Trace.h"
 #include "model/PropatyData.h"
+#include "note/MemletWin.h"
 #include "panel/PanelTimers.h"
 
 namespace {
@@ -75,6 +76,8 @@ void PanelTest::TearDown() {
     // Open notes go first, while the panel that hears of them exists.
     for (CMemletData& d : Fields(m_panel).m_MemletList)
         d.EndMemlet();
+    // What a failed test left would fail the next one.
+    CloseNoteWindows();
     for (HWND h : m_targets)
         if (IsWindow(h))
             Targets().Close(h);
@@ -141,6 +144,21 @@ std::vector<std::string> PanelTest::TakeBoxes() {
     std::vector<std::string> out;
     out.swap(g_boxes);
     return out;
+}
+
+void CloseNoteWindows() {
+    std::vector<HWND> notes;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND hwnd, LPARAM lp) -> BOOL {
+            if (dynamic_cast<CMemletWin*>(CWnd::FromHandle(hwnd)))
+                ((std::vector<HWND>*)lp)->push_back(hwnd);
+            return TRUE;
+        },
+        (LPARAM)&notes);
+    for (HWND hwnd : notes)
+        if (auto* note = dynamic_cast<CMemletWin*>(CWnd::FromHandle(hwnd)))
+            note->DestroyWindow();
 }
 
 RECT WindowRect(HWND hwnd) {

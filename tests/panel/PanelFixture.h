@@ -61,6 +61,10 @@ protected:
     std::vector<HWND> m_targets;
 };
 
+// Every note window of this thread closed, a record holding it or not
+// (one a failed test left behind).
+void CloseNoteWindows();
+
 // Puts the mouse pointer there and waits until it reads back so.
 bool MoveCursor(int x, int y);
 

@@ -6,6 +6,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <string>
+#include <vector>
+
+#include "framework/TestWindows.h"
 #include "framework/Text.h"
 #include "note/MemletWin.h"
 #include "panel/ControlDlgTestAccess.h"
@@ -301,6 +305,48 @@ TEST_F(PanelListTest, ATypedLetterFindsTheRowByItsProgramName) {
     SendMessageW(List(), WM_CHAR, L'b', 1);
     EXPECT_EQ(2, Selected());
     EXPECT_EQ("BETA.EXE", Cell(Selected(), 0));
+}
+
+// Typed from a selected row: a letter goes to the next match below it and
+// wraps past the end to the first; the same letter again steps on; letters
+// typed together find the name that starts with all of them. Each word is
+// typed after the list's type-ahead has lapsed.
+TEST_F(PanelListTest, TypedLettersStepOnFromTheSelectedRowAndWrap) {
+    const char* exes[] = {"ALPHA.EXE", "BOOK.EXE", "BETA.EXE", "CHARLIE.EXE", "BRAVO.EXE", "DELTA.EXE"};
+    Fields(m_panel).m_MemletList.clear();
+    for (const char* exe : exes) {
+        CMemletData d = NoteFor(exe);
+        d.m_strExeName = exe;
+        d.m_nProcessFlag = std::string(exe) != "BOOK.EXE";  // no name shown
+        Fields(m_panel).m_MemletList.push_back(d);
+    }
+    m_panel.UpdateList();
+    struct Case {
+        const char* what;
+        int from;
+        std::vector<const char*> words;
+        std::vector<int> rows;  // selected after each word
+    } cases[] = {
+        {"below every match, in upper case", 5, {"B"}, {2}},
+        {"between two matches", 3, {"b"}, {4}},
+        {"again and again", 0, {"b", "b", "b"}, {2, 4, 2}},
+        {"the only match, above", 4, {"c"}, {3}},
+        {"together", 0, {"br"}, {4}},
+        {"no match", 2, {"x"}, {2}},
+    };
+    // Longer than the list's type-ahead, in which a word's letters add up
+    // (450 ms under Wine).
+    constexpr DWORD kTypeAheadLapsedMs = 1000;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Select(c.from);
+        for (size_t i = 0; i < c.words.size(); i++) {
+            PumpFor(kTypeAheadLapsedMs);
+            for (const char* letter = c.words[i]; *letter; letter++)
+                SendMessageW(List(), WM_CHAR, (WPARAM)*letter, 1);
+            EXPECT_EQ(c.rows[i], Selected()) << c.words[i] << " typed " << i + 1 << ". ";
+        }
+    }
 }
 
 TEST_F(PanelListTest, ListenerHearsOfEveryRefillByPost) {

@@ -65,12 +65,20 @@ protected:
         ShowWindow(m_panel.m_hWnd, SW_SHOW);
     }
     void PressPropaty() { m_panel.Send(WM_COMMAND, MAKEWPARAM(IDC_BUTTON_PROPATY, BN_CLICKED), 0); }
-    // The window field holds a pair that is taken, and 重複確認 is pressed.
-    static void CheckATakenPair(HWND dlg) {
+    // The window field holds a pair that is taken, and 重複確認 is pressed:
+    // by the mouse (BM_CLICK, which makes the dialog active), or by a
+    // posted command, which leaves the activation where it is, as a box
+    // raised by a tick or a hot key does.
+    enum class Press { kClick, kPosted };
+    static void CheckATakenPair(HWND dlg, Press press = Press::kClick) {
         auto* d = dynamic_cast<CPropatyDlg*>(CWnd::FromHandle(dlg));
         ASSERT_NE(nullptr, d);
         d->m_hkPast.SetRegHotKey('H', kCA);
-        PostMessageW(GetDlgItem(dlg, IDC_BUTTON_CHECK_PAST), BM_CLICK, 0, 0);
+        HWND button = GetDlgItem(dlg, IDC_BUTTON_CHECK_PAST);
+        if (press == Press::kClick)
+            PostMessageW(button, BM_CLICK, 0, 0);
+        else
+            PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDC_BUTTON_CHECK_PAST, BN_CLICKED), (LPARAM)button);
     }
 
     static CTargetProcess* s_helper;
@@ -97,8 +105,9 @@ TEST_F(PropatyBoxes, CheckAnswerIsModalToTheDialog) {
     EXPECT_TRUE(IsWindowEnabled(m_main.m_hWnd));
 }
 
-// Another program in front when the box comes: this thread has no active
-// window then; the box still belongs to the dialog.
+// Another program in front when the box comes, raised by a posted message
+// with no click on our windows: this thread has no active window then; the
+// box still belongs to the dialog.
 TEST_F(PropatyBoxes, CheckAnswerWithAnotherProgramInFrontIsModalToTheDialog) {
     ASSERT_NO_FATAL_FAILURE(Open());
     TargetArgs a;
@@ -123,7 +132,7 @@ TEST_F(PropatyBoxes, CheckAnswerWithAnotherProgramInFrontIsModalToTheDialog) {
             if (GetForegroundWindow() != other)
                 return false;
             activeMeanwhile = GetActiveWindow();
-            CheckATakenPair(seen.dialog);
+            CheckATakenPair(seen.dialog, Press::kPosted);
             return true;
         },
     };

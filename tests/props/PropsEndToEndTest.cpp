@@ -19,6 +19,7 @@ constexpr int kRadioMouseHideOn = 1052;
 
 const char kPastFailed[] =
     "ウィンドウ貼り付けホットキーの登録が失敗しました.メインパネルのHotKey変更で他のキーに変更してください.";
+const char kDataFailed[] = "設定ファイルをOPENできません.エディタ等で設定ファイルを開いていいる可能性性があります。";
 const char kStartPastFailed[] =
     "Windowへの貼り付けホットキーの登録が失敗しました.メインパネルのHotKey変更で他のキーに変更してください.";
 
@@ -210,6 +211,44 @@ TEST_F(PropsEndToEnd, WidthAndFadeOfNewNotesAndWhatARestartKeeps) {
     EXPECT_EQ("2", data.Note(0, "ARLINEWIDTH"));
     EXPECT_EQ("1", data.Note(0, "ARWFLAG"));
     EXPECT_EQ("0", data.Note(0, "MOUSEHIDECTL"));
+}
+
+// 手動保存 chosen in the icon's menu while プロパティ設定 is open, the data
+// file held by another program: the menu made the hidden main window the
+// active one, and the failed save's box still belongs to the dialog, which
+// takes no input while the box is up.
+TEST_F(PropsEndToEnd, FailedSaveFromTheIconsMenuIsModalToTheOpenDialog) {
+    ASSERT_TRUE(WriteFileBytes(DataFile(), DesktopNotesFile({"保存前の付箋"})));
+    ASSERT_NO_FATAL_FAILURE(StartCorvana());
+    // The panel's button, as the user reaches it.
+    HWND main = m_corvana.MainWindow();
+    ASSERT_TRUE(PostMessageW(main, kTrayNotify, 0, WM_LBUTTONDBLCLK));
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main) != 0; }));
+    HWND dlg = OpenPropaty();
+    ASSERT_NE(nullptr, dlg);
+    ASSERT_TRUE(BringToFront(dlg));
+    CLockedFile lock(DataFile());
+    ASSERT_TRUE(lock.Locked());
+    ASSERT_TRUE(MoveCursorTo(POINT{1100, 700}));
+    ASSERT_TRUE(PostMessageW(main, kTrayNotify, 0, WM_RBUTTONUP));
+    ASSERT_TRUE(WaitFor([&] { return IsMenuOpen(m_corvana.Pid()); })) << "no menu";
+    // Up from nothing chosen is 終了, once more 手動保存.
+    ASSERT_TRUE(PressKeys({VK_UP}, 2));
+    ASSERT_TRUE(PressKeys({VK_RETURN}));
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (box = FindMessageBox(m_corvana.Pid(), kDataFailed)) != nullptr; }))
+        << "no box";
+    HWND owner = GetWindow(box, GW_OWNER);
+    EXPECT_EQ(dlg, owner) << "owned by " << TextOf(owner) << (owner == main ? " (the main window)" : "");
+    EXPECT_FALSE(IsWindowEnabled(dlg));
+    EXPECT_FALSE(IsWindowEnabled(main));
+    ASSERT_TRUE(AnswerMessageBox(box, IDOK));
+    EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(dlg) != 0; }));
+    EXPECT_FALSE(IsWindowEnabled(main));
+    ASSERT_TRUE(Click(dlg, IDCANCEL));
+    ASSERT_TRUE(WaitGone(dlg));
+    EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(main) != 0; }));
+    EXPECT_TRUE(MessageBoxes(m_corvana.Pid()).empty());
 }
 
 TEST_F(PropsEndToEnd, UnknownSaveFormatKeepsEveryTextThroughAnUntouchedOk) {
