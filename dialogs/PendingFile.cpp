@@ -30,14 +30,7 @@ void CPendingDlg::TellUnsaved() {
 }
 
 CListFile CPendingDlg::ListFile() {
-    CListFile file;
-    file.writer = &m_WriteIniFile;
-    file.path = m_strPath;
-    file.list = &m_PendingList;
-    file.held = &m_FileSerials;
-    file.format = GetSaveFormat();
-    file.key = GetVolumeSerial();
-    return file;
+    return {&m_WriteIniFile, m_strPath, &m_PendingList, &m_FileSerials, GetSaveFormat(), GetVolumeSerial()};
 }
 
 int CPendingDlg::writeIniItem(int index) {

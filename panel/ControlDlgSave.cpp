@@ -60,14 +60,7 @@ int CControlDlg::__writeIniFile() {
 }
 
 CListFile CControlDlg::DataListFile() {
-    CListFile file;
-    file.writer = &m_WriteIniFile;
-    file.path = m_strDataPath;
-    file.list = &m_MemletList;
-    file.held = &m_DataFileSerials;
-    file.format = m_nSaveFormat;
-    file.key = m_nVolumeSerial;
-    return file;
+    return {&m_WriteIniFile, m_strDataPath, &m_MemletList, &m_DataFileSerials, m_nSaveFormat, m_nVolumeSerial};
 }
 
 int CControlDlg::writeIniItem(int index) {

@@ -38,12 +38,8 @@ bool PostQuit(HWND main) {
 TEST_F(EndTrace, AQuitMessageWritesTheNoteTypedJustBefore) {
     ASSERT_NO_FATAL_FAILURE(StartCorvana());
     ASSERT_TRUE(m_corvana.Command(kCommandPasteDesktop));
-    HWND note = nullptr;
-    ASSERT_TRUE(WaitFor([&] {
-        auto notes = DesktopNotes(m_corvana.Pid());
-        note = notes.size() == 1 ? notes.front() : nullptr;
-        return note != nullptr;
-    })) << "no desktop note";
+    HWND note = WaitForOnlyDesktopNote();
+    ASSERT_NE(note, nullptr) << "no desktop note";
     ASSERT_TRUE(SetNoteText(note, "閉じられる直前の付箋"));
     ASSERT_EQ(GetFileAttributesW(DataFile().c_str()), INVALID_FILE_ATTRIBUTES) << "written before the end";
     ASSERT_TRUE(PostQuit(m_corvana.MainWindow()));
