@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "app/CrashLogTrim.h"
 #include "app/CrashTrace.h"
 #include "app/ProgramFolder.h"
 #include "app/TesselinDlg.h"
@@ -37,6 +38,8 @@ BOOL CTesselinApp::InitInstance() {
                     MB_OK);
         return FALSE;
     }
+    // Only the one instance cuts the log, which only it writes to.
+    TrimCrashLog(ProgramFolder());
 
     int argc = 0;
     if (LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc)) {

@@ -322,6 +322,8 @@ void CTesselinDlg::OnMenuitemexit() {
     CDialog::OnOK();
 }
 
+void CTesselinDlg::OnModalQuit() { SaveSequence(); }
+
 void CTesselinDlg::OnSysCommand(UINT id) {
     if ((id & 0xFFF0) == IDM_ABOUTBOX) {
         CAboutDlg about;

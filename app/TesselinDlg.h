@@ -80,6 +80,9 @@ protected:
     void OnPaint() override;
     void OnDestroy() override;
     void PostNcDestroy() override;
+    // Told to quit from outside: everything written first, as at the end
+    // of a session.
+    void OnModalQuit() override;
 
     void OnMenuitemshowpanel();
     void OnMenuitemsave();

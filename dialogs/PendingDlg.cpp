@@ -61,7 +61,6 @@ CMemletData CPendingDlg::TakeAt(int i) {
     CMemletData data = m_PendingList[i];
     m_PendingList.erase(m_PendingList.begin() + i);
     UpdateList();
-    SaveOnChange();
     return data;
 }
 
@@ -71,6 +70,7 @@ void CPendingDlg::OnButtonActive() {
     if (i < 0)
         return;
     InsertMemlet(TakeAt(i));
+    SaveOnChange();
 }
 
 void CPendingDlg::OnButtonDelete() {
@@ -84,6 +84,7 @@ void CPendingDlg::OnButtonDelete() {
     if (i < 0)
         return;
     TakeAt(i);
+    SaveOnChange();
 }
 
 void CPendingDlg::OnButtonExport() {
@@ -105,6 +106,7 @@ void CPendingDlg::OnButtonReplace() {
     int i = FindBySerial(m_PendingList, serial);
     if (i < 0)
         return;
-    // Out of the list and its file before the panel has it.
+    // Out of the list before the panel has it; out of the file after.
     RepasteToWinInf(std::move(chosen), TakeAt(i));
+    SaveOnChange();
 }

@@ -8,6 +8,7 @@
 #include "framework/Dialog.h"
 #include "framework/ListCtrl.h"
 #include "model/MemletData.h"
+#include "storage/ListFilePair.h"
 #include "storage/WriteIniFile.h"
 
 class CPendingDlg : public CDialog {
@@ -33,6 +34,10 @@ public:
     int writeIniFile();
     int __writeIniFile();
     int writeIniItem(int index);
+    // The list and its file, for the panel's save of both files.
+    CListFile ListFile();
+    // The box of a file that could not be written.
+    void TellUnsaved();
 
     void OnButtonActive();
     void OnButtonDelete();
@@ -43,6 +48,7 @@ public:
     std::vector<CMemletData> m_PendingList;  // newest first; row i is record i
     std::wstring m_strPath;
     CWriteIniFile m_WriteIniFile;
+    std::vector<uint64_t> m_FileSerials;  // the records the file holds
     HBRUSH m_brCount;
 
 protected:
@@ -53,7 +59,8 @@ protected:
     HBRUSH OnCtlColor(HDC dc, HWND ctl, UINT ctlType) override;
 
 private:
-    // Record i out of the list, the list refilled and saved as the panel
-    // saves; the record is given back.
+    // Record i out of the list and the list refilled; the record is given
+    // back. The file is saved (SaveOnChange) once the record has gone where
+    // it goes, so that a note on its way is in a file at every moment.
     CMemletData TakeAt(int i);
 };

@@ -19,6 +19,7 @@ void CPendingDlg::TakeLoadedData() {
     g_pMemletDataStore->m_PendingList.clear();
     for (CMemletData& data : m_PendingList)
         data.m_nSerial = CMemletData::NewSerial();
+    m_FileSerials = SerialsOf(m_PendingList);
 }
 
 void CPendingDlg::AddData(CMemletData data) {

@@ -110,6 +110,7 @@ INT_PTR CDialog::DoModal() {
     while (!m_ended && m_hWnd) {
         int exitCode = 0;
         if (!AppPumpMessage(exitCode)) {
+            OnModalQuit();
             PostQuitMessage(exitCode);
             break;
         }

@@ -43,6 +43,9 @@ protected:
     // The base ends with IDCANCEL.
     virtual void OnCancel();
     virtual void DoDataExchange(CDataExchange& dx);
+    // The modal loop met WM_QUIT and ends after this, the dialog and every
+    // window still there; the quit is posted again afterwards.
+    virtual void OnModalQuit() {}
 
     bool OnCommand(int id, int code, HWND ctl) override;
 

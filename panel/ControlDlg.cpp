@@ -9,6 +9,7 @@
 #include "platform/MenuFont.h"
 #include "platform/OsVersion.h"
 #include "res/resource.h"
+#include "storage/ListFilePair.h"
 #include "storage/MemletDataStore.h"
 #include "storage/VolumeSerial.h"
 
@@ -218,4 +219,5 @@ void CControlDlg::TakeLoadedData() {
     g_pMemletDataStore->m_MemletList.clear();
     for (CMemletData& data : m_MemletList)
         data.m_nSerial = CMemletData::NewSerial();
+    m_DataFileSerials = SerialsOf(m_MemletList);
 }

@@ -15,6 +15,7 @@
 #include "model/PropatyData.h"
 #include "model/WinInf.h"
 #include "platform/ImageListCashSmoll.h"
+#include "storage/ListFilePair.h"
 #include "storage/WriteIniFile.h"
 
 class CMemletWin;
@@ -45,6 +46,8 @@ public:
     // Detaches every note and writes the data and pending-list files; 0 when
     // either could not be written. Nothing before the data path is set.
     int SaveAll();
+    // The note list and the data file, for a save of both files.
+    CListFile DataListFile();
     bool DestroyWindow() override;
 
     // The search panel's: a window that hears of every refill of the list,
@@ -178,6 +181,9 @@ private:
     int m_nSaveTiming = 0;
     int m_nSaveFormat = 0;
     CWriteIniFile m_WriteIniFile;
+    // The records the data file holds, by serial: a save of all finds the
+    // notes the list gained since (storage/ListFilePair.h).
+    std::vector<uint64_t> m_DataFileSerials;
     CMemletData m_MemletTemplate;  // initial values of new notes
     unsigned m_nHkPastModifiers = 8, m_nHkPastKey = 83;      // Win + S
     unsigned m_nHkPastDtModifiers = 8, m_nHkPastDtKey = 86;  // Win + V

@@ -60,8 +60,9 @@ void CControlDlg::MoveToPendingList(int i) {
         RemoveAt(i);
         UpdateList();
         ShowItem(-1);
-        SaveOnChange();
+        // Into the pending list's file before out of this one.
         AddPendingList(std::move(parked));
+        SaveOnChange();
     });
 }
 

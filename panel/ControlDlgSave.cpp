@@ -1,10 +1,14 @@
 // Saving the data file: on every change when the settings ask for it, and
-// everything at once when the program ends.
+// everything at once, with the pending list, when the program ends.
 #include "framework/MessageBox.h"
 #include "framework/Trace.h"
 #include "panel/ControlDlg.h"
 #include "panel/Hub.h"
+#include "storage/ListFilePair.h"
 #include "storage/MemletListFile.h"
+
+static const char kDataFileUnwritable[] =
+    "設定ファイルをOPENできません.エディタ等で設定ファイルを開いていいる可能性性があります。";
 
 int CControlDlg::SaveAll() {
     if (m_bInit != 1)
@@ -17,10 +21,16 @@ int CControlDlg::SaveAll() {
         m_MemletList[i].OnLost();
     m_bSavingAll = false;
     UpdateList();
-    int ok = writeIniFile();
-    // Parked notes count as much as the others.
-    int pendingOk = SavePendingList();
-    return ok && pendingOk ? 1 : 0;
+    // Parked notes count as much as the others, and a note on its way
+    // between the two lists is in one file or the other at every moment.
+    CListFilesSaved saved = SaveListFiles(DataListFile(), PendingListFile());
+    // Each file's own box, the data file's first; after both are written,
+    // since a box lets the user change the lists meanwhile.
+    if (!saved.data)
+        AppMessageBox(kDataFileUnwritable, MB_OK);
+    if (!saved.pending)
+        TellPendingListUnsaved();
+    return saved.data && saved.pending ? 1 : 0;
 }
 
 void CControlDlg::SaveOnChange() {
@@ -31,16 +41,26 @@ void CControlDlg::SaveOnChange() {
 int CControlDlg::writeIniFile() {
     for (CMemletData& data : m_MemletList)
         data.m_bDirty = 1;
-    return __writeIniFile();
+    int ok = __writeIniFile();
+    if (ok)
+        m_DataFileSerials = SerialsOf(m_MemletList);
+    return ok;
 }
 
 int CControlDlg::__writeIniFile() {
     Trace("CControlDlg::__writeIniFile()\n");
-    if (!WriteMemletListFile(m_WriteIniFile, m_strDataPath, m_MemletList, m_nSaveFormat, m_nVolumeSerial)) {
-        AppMessageBox("設定ファイルをOPENできません.エディタ等で設定ファイルを開いていいる可能性性があります。", MB_OK);
+    // Notes parked since the pending list's file was written came from here:
+    // this file keeps them until that one holds them.
+    if (!WriteMemletListFile(m_WriteIniFile, m_strDataPath, m_MemletList, m_nSaveFormat, m_nVolumeSerial,
+                             GainedRecords(PendingListFile()))) {
+        AppMessageBox(kDataFileUnwritable, MB_OK);
         return 0;
     }
     return 1;
+}
+
+CListFile CControlDlg::DataListFile() {
+    return {&m_WriteIniFile, m_strDataPath, &m_MemletList, &m_DataFileSerials, m_nSaveFormat, m_nVolumeSerial};
 }
 
 int CControlDlg::writeIniItem(int index) {

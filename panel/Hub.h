@@ -7,6 +7,7 @@
 
 #include "model/MemletData.h"
 #include "model/WinInf.h"
+#include "storage/ListFilePair.h"
 
 class CControlDlg;
 class CExportStackDlg;
@@ -48,10 +49,17 @@ int GetVolumeSerial();
 int GetSaveTiming();
 int GetSaveFormat();
 int GetPosInterval();
+// The note list with the data file; no list without a panel.
+CListFile DataListFile();
 
 // To the export cache, the pending list and the main window.
 void AddExportStack(CMemletData data);
 void AddPendingList(CMemletData data);
 // 0 when the pending list could not be written; 1 without a pending list.
 int SavePendingList();
+// The pending list with its file, for a save of both files; no list without
+// a pending list.
+CListFile PendingListFile();
+// The pending list's box of a file it could not write.
+void TellPendingListUnsaved();
 void UncheckSerchPanel();

@@ -4,6 +4,24 @@
 
 #include "platform/VersionString.h"
 
+namespace {
+
+std::vector<int> MarksOf(const std::vector<CMemletData>& list) {
+    std::vector<int> marks;
+    marks.reserve(list.size());
+    for (const CMemletData& data : list)
+        marks.push_back(data.m_bDirty);
+    return marks;
+}
+
+// A failed save leaves every note to be written again by the next one.
+void PutMarks(std::vector<CMemletData>& list, const std::vector<int>& marks) {
+    for (size_t i = 0; i < list.size() && i < marks.size(); i++)
+        list[i].m_bDirty = marks[i];
+}
+
+}  // namespace
+
 bool WriteMemletItem(CWriteIniFile& writer, const std::wstring& path, CMemletData& data, int index, int format,
                      int key) {
     if (data.m_bDirty != 1)
@@ -15,31 +33,40 @@ bool WriteMemletItem(CWriteIniFile& writer, const std::wstring& path, CMemletDat
     return copy.WriteIniSection(writer, format, key, section, path) != 0;
 }
 
-bool WriteMemletListFile(CWriteIniFile& writer, const std::wstring& path, std::vector<CMemletData>& list,
-                         int format, int key) {
+bool PrepareMemletListFile(CWriteIniFile& writer, const std::wstring& path, std::vector<CMemletData>& list,
+                           const std::vector<CMemletData>& extras, int format, int key) {
     if (!writer.openFile(path))
         return false;
-    // A failed save leaves every note to be written again by the next one.
-    std::vector<int> dirty;
-    dirty.reserve(list.size());
-    for (const CMemletData& data : list)
-        dirty.push_back(data.m_bDirty);
-
+    const std::vector<int> marks = MarksOf(list);
     const char* formatText = format == 0 ? "0" : format == 1 ? "1" : "-1";
     bool ok = writer.writeString("SYSTEM", "APPNAME", "Corvana") &&
               writer.writeString("SYSTEM", "MESSAGE", "このファイルのデータは直接編集しないでください") &&
               writer.writeString("SYSTEM", "VERSION", HeaderVersion(GetVersionString())) &&
               writer.writeString("SYSTEM", "SAVEFORMAT", formatText) &&
-              writer.writeString("SYSTEM", "MEMLTENUM", std::to_string(list.size()));
+              writer.writeString("SYSTEM", "MEMLTENUM", std::to_string(list.size() + extras.size()));
     for (size_t i = 0; ok && i < list.size(); i++)
         ok = WriteMemletItem(writer, path, list[i], (int)i, format, key);
+    for (size_t i = 0; ok && i < extras.size(); i++) {
+        CMemletData extra = extras[i];
+        extra.m_bDirty = 1;
+        ok = WriteMemletItem(writer, path, extra, (int)(list.size() + i), format, key);
+    }
     if (ok)
-        ok = writer.closeFile() != 0;
+        ok = writer.finishFile() != 0;
     else
         writer.abandonFile();
-    if (!ok) {
-        for (size_t i = 0; i < list.size() && i < dirty.size(); i++)
-            list[i].m_bDirty = dirty[i];
-    }
+    if (!ok)
+        PutMarks(list, marks);
     return ok;
+}
+
+bool WriteMemletListFile(CWriteIniFile& writer, const std::wstring& path, std::vector<CMemletData>& list,
+                         int format, int key, const std::vector<CMemletData>& extras) {
+    const std::vector<int> marks = MarksOf(list);
+    if (!PrepareMemletListFile(writer, path, list, extras, format, key))
+        return false;
+    if (writer.replaceFile())
+        return true;
+    PutMarks(list, marks);
+    return false;
 }

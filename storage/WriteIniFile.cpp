@@ -35,6 +35,8 @@ static void AppendFlat(std::string& out, const std::string& s) {
 CWriteIniFile::~CWriteIniFile() {
     if (m_hFile != INVALID_HANDLE_VALUE)
         closeFile();
+    else if (m_bFinished)
+        abandonFile();
 }
 
 void CWriteIniFile::reset() {
@@ -44,6 +46,7 @@ void CWriteIniFile::reset() {
     std::string().swap(m_content);
     m_nFlushed = 0;
     m_hFile = INVALID_HANDLE_VALUE;
+    m_bFinished = false;
     m_bFailed = false;
 }
 
@@ -138,7 +141,9 @@ int CWriteIniFile::replaceInPlace() {
     return ok ? 1 : 0;
 }
 
-int CWriteIniFile::closeFile() {
+int CWriteIniFile::closeFile() { return finishFile() && replaceFile() ? 1 : 0; }
+
+int CWriteIniFile::finishFile() {
     if (m_hFile == INVALID_HANDLE_VALUE)
         return 0;
     if (!flushPending() || !FlushFileBuffers(m_hFile)) {
@@ -147,6 +152,13 @@ int CWriteIniFile::closeFile() {
     }
     CloseHandle(m_hFile);
     m_hFile = INVALID_HANDLE_VALUE;
+    m_bFinished = true;
+    return 1;
+}
+
+int CWriteIniFile::replaceFile() {
+    if (!m_bFinished)
+        return 0;
     int ok = 1;
     // A virus scanner or indexer may hold the old file for a moment; the
     // rewrite in place is the last resort, as it is not one step.
@@ -168,9 +180,10 @@ int CWriteIniFile::closeFile() {
 }
 
 void CWriteIniFile::abandonFile() {
-    if (m_hFile != INVALID_HANDLE_VALUE) {
+    bool temp = m_hFile != INVALID_HANDLE_VALUE || m_bFinished;
+    if (m_hFile != INVALID_HANDLE_VALUE)
         CloseHandle(m_hFile);
+    if (temp)
         DeleteFileW(m_strTempPath.c_str());
-    }
     reset();
 }

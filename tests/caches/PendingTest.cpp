@@ -33,6 +33,38 @@ protected:
         LoadMemletFile(PendingPath(), loaded);
         return Texts(loaded);
     }
+    std::string StoredData() const {
+        std::vector<CMemletData> loaded;
+        LoadMemletFile(DataPath(), loaded);
+        return Texts(loaded);
+    }
+    // "動くX" and "残る" in the panel's list, "保留Y" parked; both files saved.
+    void SavedXAndY() {
+        Fields(m_panel).m_MemletList.clear();
+        m_pending.m_PendingList.clear();
+        for (const char* text : {"残る", "動くX"}) {
+            CMemletData d = NoteFor("どこにもない窓");
+            d.m_strText = text;
+            InsertMemlet(d);
+        }
+        Park("Y");
+        ASSERT_EQ(1, m_panel.SaveAll());
+        ASSERT_EQ("動くX 残る", StoredData());
+        ASSERT_EQ("保留Y", Stored());
+    }
+    // "保留リストに移動" of 動くX on the panel; "ACTIVEに戻す" of 保留Y.
+    void ParkX() {
+        Select(Fields(m_panel).m_ListCtrl, 0);
+        Press(m_panel, IDC_BUTTON_PENDINGLIST);
+    }
+    void GiveBackY() {
+        Select(m_pending.m_ListCtrl, (int)m_pending.m_PendingList.size() - 1);
+        Press(m_pending, IDC_BUTTON_ACTIVE);
+    }
+    // The file held open by another program, which shares nothing.
+    static HANDLE Hold(const std::wstring& path) {
+        return CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    }
     // An open note on a window of the helper, as the user parks it from its menu.
     CMemletWin* OpenNote(const std::string& title, const std::string& text) {
         CMemletData d = NoteFor(title);
@@ -163,6 +195,87 @@ TEST_F(PendingTest, BothFilesUnwritableGiveTwoBoxesThatTellWhich) {
     EXPECT_EQ(std::string::npos, boxes[0].find("保留リスト"));
     EXPECT_NE(std::string::npos, boxes[1].find("保留リスト"));
     EXPECT_NE(std::string::npos, boxes[1].find("BriscoPendingList.ini"));
+}
+
+// A note moved between the panel's list and the pending list, and the file
+// it went to cannot be written at the save of all: it stays in the file it
+// came from, whatever else moved; the next save puts each note in its place.
+TEST_F(PendingTest, AMovedNoteStaysInAFileWhenTheOtherCannotBeWritten) {
+    const struct {
+        const char* what;
+        bool park;        // "保留リストに移動" of the panel's 動くX
+        bool giveBack;    // "ACTIVEに戻す" of the pending list's 保留Y
+        bool dataHeld;    // which file another program holds
+        const char* box;
+        const char* data;     // the texts in the files after the failed save
+        const char* pending;
+    } cases[] = {
+        {"parked, the pending list held", true, false, false, kSaveError, "残る 動くX", "保留Y"},
+        {"given back, the data file held", false, true, true, kDataSaveError, "動くX 残る", "保留Y"},
+        {"parked, the data file held", true, false, true, kDataSaveError, "動くX 残る", "動くX 保留Y"},
+        {"given back, the pending list held", false, true, false, kSaveError, "保留Y 動くX 残る", "保留Y"},
+        {"both ways, the data file held", true, true, true, kDataSaveError, "動くX 残る", "動くX 保留Y"},
+        {"both ways, the pending list held", true, true, false, kSaveError, "保留Y 残る 動くX", "保留Y"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_NO_FATAL_FAILURE(SavedXAndY());
+        if (c.park)
+            ParkX();
+        if (c.giveBack)
+            GiveBackY();
+        const std::string after = PanelTexts(), afterPending = Texts(m_pending.m_PendingList);
+        HANDLE hold = Hold(c.dataHeld ? DataPath() : PendingPath());
+        ASSERT_NE(INVALID_HANDLE_VALUE, hold);
+        EXPECT_EQ(0, m_panel.SaveAll());
+        CloseHandle(hold);
+        EXPECT_EQ(std::vector<std::string>{c.box}, Boxes());
+        EXPECT_EQ(c.data, StoredData());
+        EXPECT_EQ(c.pending, Stored());
+        EXPECT_FALSE(FileExists(DataPath() + L".tmp"));
+        EXPECT_FALSE(FileExists(PendingPath() + L".tmp"));
+
+        ASSERT_EQ(1, m_panel.SaveAll());
+        EXPECT_EQ(after, StoredData());
+        EXPECT_EQ(afterPending, Stored());
+        EXPECT_TRUE(Boxes().empty());
+    }
+}
+
+// Saving on every change, the file a note goes to is written first; when it
+// cannot be, the file the note left keeps it.
+TEST_F(PendingTest, AtTimingOneAMovedNoteStaysInAFileWhenTheOtherCannotBeWritten) {
+    const struct {
+        const char* what;
+        bool park;
+        bool dataHeld;
+        const char* box;
+        const char* data;
+        const char* pending;
+    } cases[] = {
+        {"parked, the pending list held", true, false, kSaveError, "残る 動くX", "保留Y"},
+        {"given back, the data file held", false, true, kDataSaveError, "動くX 残る", "保留Y"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_NO_FATAL_FAILURE(SavedXAndY());
+        Fields(m_panel).m_nSaveTiming = 1;
+        HANDLE hold = Hold(c.dataHeld ? DataPath() : PendingPath());
+        ASSERT_NE(INVALID_HANDLE_VALUE, hold);
+        if (c.park)
+            ParkX();
+        else
+            GiveBackY();
+        CloseHandle(hold);
+        Fields(m_panel).m_nSaveTiming = 0;
+        EXPECT_EQ(std::vector<std::string>{c.box}, Boxes());
+        EXPECT_EQ(c.data, StoredData());
+        EXPECT_EQ(c.pending, Stored());
+        const std::string after = PanelTexts(), afterPending = Texts(m_pending.m_PendingList);
+        ASSERT_EQ(1, m_panel.SaveAll());
+        EXPECT_EQ(after, StoredData());
+        EXPECT_EQ(afterPending, Stored());
+    }
 }
 
 TEST_F(PendingTest, ASaveOfAllWithoutAPendingListSucceeds) {

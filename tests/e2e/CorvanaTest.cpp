@@ -26,6 +26,16 @@ HWND CorvanaTest::WaitForNoteOn(HWND target) {
     return note;
 }
 
+HWND CorvanaTest::WaitForOnlyDesktopNote() {
+    HWND note = nullptr;
+    WaitFor([&] {
+        auto notes = DesktopNotes(m_corvana.Pid());
+        note = notes.size() == 1 ? notes.front() : nullptr;
+        return note != nullptr;
+    });
+    return note;
+}
+
 bool CorvanaTest::WaitForFile(const std::wstring& path) {
     return WaitFor([&] { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; });
 }

@@ -23,6 +23,8 @@ protected:
     void StartNotepad(const RECT& place = kNotepadRect);
     // The note that opens on the target.
     HWND WaitForNoteOn(HWND target);
+    // The desktop note, once there is one and no other; null if none came.
+    HWND WaitForOnlyDesktopNote();
     // "手動保存", and the data file it writes.
     CIniText Save();
     // "終了", and the program's end.

@@ -485,7 +485,7 @@ void Day::PendingAndExport() {
     EXPECT_EQ(m_saved.Note(1, "EXENAME"), "NOTEPAD.EXE");
     EXPECT_EQ(m_saved.Note(1, "FULL"), "0");
     EXPECT_EQ(m_saved.Note(1, "PART"), "メモ帳");
-    // The pending list is written after the data file.
+    // The pending list is written in the same save.
     CIniText parked{std::string()};
     EXPECT_TRUE(WaitFor([&] {
         parked = CIniText::Load(m_folder.File(L"BriscoPendingList.ini"));

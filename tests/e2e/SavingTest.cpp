@@ -3,7 +3,10 @@
 // be written at "終了" loses nothing unless the user says so.
 #include "e2e/CorvanaTest.h"
 #include "e2e/ExtentUtl.h"
+#include "e2e/Input.h"
+#include "e2e/ListView.h"
 #include "framework/Text.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -216,6 +219,42 @@ TEST_F(LockedDataFile, YesEndsWithTheFileAsItWas) {
     EXPECT_TRUE(m_corvana.WaitEnd()) << "still running after Yes";
     lock.Unlock();
     EXPECT_EQ(ReadFileBytes(DataFile()), m_before);
+}
+
+// A note given back from the pending list ("ACTIVEに戻す") while the data
+// file is held: "終了", the box, Yes, and the note is still in the pending
+// list's file, where the next start finds it.
+TEST_F(Saving, ANoteGivenBackWhileTheDataFileIsHeldStaysInThePendingListsFile) {
+    const std::string before = DesktopNotesFile({"元からある付箋"});
+    ASSERT_TRUE(WriteFileBytes(DataFile(), before));
+    ASSERT_TRUE(WriteFileBytes(PendingFile(), DesktopNotesFile({"戻される付箋"})));
+    ASSERT_NO_FATAL_FAILURE(StartCorvana());
+    HWND main = m_corvana.MainWindow();
+    ASSERT_TRUE(PressButton(GetDlgItem(main, IDC_BUTTON_PENDINGLIST)));
+    HWND pending = WaitForDialog(m_corvana.Pid(), "保留リスト");
+    ASSERT_NE(pending, nullptr) << "no pending list";
+    HWND rows = GetDlgItem(pending, IDC_LIST_PENDING);
+    ASSERT_EQ(ListColumn(rows, 2), std::vector<std::string>{"戻される付箋"});  // the text column
+    ASSERT_TRUE(BringToFront(pending));
+    ASSERT_TRUE(ClickListRow(rows, 0));
+    ASSERT_TRUE(PressButton(GetDlgItem(pending, IDC_BUTTON_ACTIVE)));
+    ASSERT_TRUE(WaitFor([&] { return TextOf(GetDlgItem(pending, IDC_STATIC_PENDINGCOUNT)) == "0"; }));
+    ASSERT_TRUE(WaitFor([&] {
+        for (HWND note : DesktopNotes(m_corvana.Pid()))
+            if (NoteTextOf(note) == "戻される付箋")
+                return true;
+        return false;
+    })) << "the note given back did not open";
+
+    CLockedFile lock(DataFile());
+    ASSERT_TRUE(lock.Locked());
+    ASSERT_NO_FATAL_FAILURE(ExitAnsweringTheFailedSave(IDYES));
+    EXPECT_TRUE(m_corvana.WaitEnd()) << "still running after Yes";
+    lock.Unlock();
+    EXPECT_EQ(ReadFileBytes(DataFile()), before);
+    CIniText parked = CIniText::Load(PendingFile());
+    ASSERT_EQ(parked.NoteCount(), 1) << "the note is in neither file";
+    EXPECT_EQ(parked.NoteText(0), "戻される付箋");
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "framework/App.h"
 #include "framework/Dialog.h"
 #include "framework/TestResource.h"
@@ -155,6 +158,55 @@ TEST(Dialog, NestedModalLoopLetsOtherWindowsTimersFire) {
     EXPECT_EQ(6, outer.DoModal());
     EXPECT_EQ(5, outer.inner);
     EXPECT_TRUE(g_otherTimerFired);
+}
+
+// A quit posted while two modal loops run ends both, the inner first: each
+// dialog hears of it while its window is still there, and the quit with its
+// code is left for the loop outside.
+std::vector<std::string> g_quits;
+
+class CQuitInnerDlg : public CDialog {
+public:
+    CQuitInnerDlg() : CDialog(IDD_TEST) {}
+
+protected:
+    bool OnInitDialog() override {
+        PostQuitMessage(7);
+        return true;
+    }
+    void OnModalQuit() override { g_quits.push_back(::IsWindow(m_hWnd) ? "inner" : "inner without its window"); }
+};
+
+class CQuitOuterDlg : public CDialog {
+public:
+    CQuitOuterDlg() : CDialog(IDD_TEST) {}
+    INT_PTR inner = 0;
+
+protected:
+    bool OnInitDialog() override {
+        SetTimer(1, 1);
+        return true;
+    }
+    void OnTimer(UINT_PTR id) override {
+        KillTimer(id);
+        CQuitInnerDlg dlg;
+        inner = dlg.DoModal();
+    }
+    void OnModalQuit() override {
+        g_quits.push_back(::IsWindow(m_hWnd) && ::IsWindow(GetDlgItem(IDC_EDIT)) ? "outer" : "outer without its window");
+    }
+};
+
+TEST(Dialog, AQuitEndsEveryModalLoopAndEachDialogHearsItFirst) {
+    Watchdog watchdog;
+    g_quits.clear();
+    CQuitOuterDlg outer;
+    EXPECT_EQ(IDCANCEL, outer.DoModal());
+    EXPECT_EQ(IDCANCEL, outer.inner);
+    EXPECT_EQ((std::vector<std::string>{"inner", "outer"}), g_quits);
+    MSG msg;
+    ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(7u, msg.wParam);
 }
 
 // A message for a control reaches the dialog's PreTranslateMessage before

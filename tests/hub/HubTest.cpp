@@ -306,6 +306,9 @@ TEST_F(HubTest, WithoutObjectsNothingHappens) {
     EXPECT_FALSE(FileExists(Pending().m_strPath));
 
     EXPECT_EQ(nullptr, GetDataList());
+    EXPECT_EQ(nullptr, DataListFile().list);
+    EXPECT_EQ(nullptr, PendingListFile().list);
+    TellPendingListUnsaved();  // no box without a pending list
     EXPECT_TRUE(GetWindowList().empty());
     EXPECT_TRUE(CopyWindowList().empty());
     EXPECT_EQ(0, GetVolumeSerial());
@@ -388,6 +391,16 @@ TEST_F(HubTest, ArgumentsAndResultsArrive) {
     EXPECT_EQ("保留へ", Pending().m_PendingList[0].m_strText);
 
     EXPECT_EQ(&Fields(Panel()).m_MemletList, GetDataList());
+    // Each list with its own file, writer and held serials.
+    const CListFile data = DataListFile(), pending = PendingListFile();
+    EXPECT_EQ(&Fields(Panel()).m_MemletList, data.list);
+    EXPECT_EQ(Fields(Panel()).m_strDataPath, data.path);
+    EXPECT_EQ(&Pending().m_PendingList, pending.list);
+    EXPECT_EQ(Pending().m_strPath, pending.path);
+    EXPECT_EQ(&Pending().m_WriteIniFile, pending.writer);
+    EXPECT_EQ(&Pending().m_FileSerials, pending.held);
+    EXPECT_NE(data.writer, pending.writer);
+    EXPECT_NE(data.held, pending.held);
 }
 
 TEST_F(HubTest, RecordsCrossByValue) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/CrashLogTrim.h"
 #include "app/CrashTrace.h"
 #include "e2e/DataFile.h"
 
@@ -118,6 +119,61 @@ TEST(CrashTrace, AProgramThatDoesNotCrashLeavesNoFile) {
     ASSERT_TRUE(folder.Ready());
     EXPECT_EQ(folder.Run(L"nothing"), 0);
     EXPECT_EQ(GetFileAttributesW(folder.File(kCrashTraceName).c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// Lines of n bytes each (the line end included), numbered, together size bytes.
+std::string Lines(size_t size, size_t n) {
+    std::string out;
+    for (int i = 0; out.size() < size; i++) {
+        std::string line = std::to_string(i) + " ";
+        line.resize(n - 2, 'x');
+        out += line + "\r\n";
+    }
+    out.resize(size);
+    return out;
+}
+
+// The log cut at a start: its newest whole lines within the bound, never a
+// part of a line; one within the bound, or one another program holds, as it is.
+TEST(CrashTrace, ALongLogKeepsItsNewestWholeLines) {
+    const size_t keep = kCrashLogKeep;
+    const struct {
+        const char* what;
+        std::string log;
+        bool held;
+        std::string after;
+    } cases[] = {
+        {"short", Lines(500, 100), false, Lines(500, 100)},
+        {"at the bound", Lines(keep, 100), false, Lines(keep, 100)},
+        // Lines of 1024 bytes: the cut falls on a line start.
+        {"cut at a line", Lines(keep + 1024, 1024), false, Lines(keep + 1024, 1024).substr(1024)},
+        // The cut falls at byte 1050, within the line of bytes 1000 to 1099.
+        {"cut within a line", Lines(keep + 1050, 100), false, Lines(keep + 1050, 100).substr(1100)},
+        {"one line longer than the bound", std::string(keep + 10, 'x') + "\r\n", false, ""},
+        {"held by another program", Lines(keep + 1000, 100), true, Lines(keep + 1000, 100)},
+    };
+    wchar_t tmp[MAX_PATH];
+    GetTempPathW(MAX_PATH, tmp);
+    const std::wstring dir = std::wstring(tmp) + L"corvana-log-cut-" + std::to_wstring(GetCurrentProcessId());
+    CreateDirectoryW(dir.c_str(), nullptr);
+    const std::wstring log = dir + L"\\" + kCrashTraceName;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(WriteFileBytes(log, c.log));
+        HANDLE hold = c.held ? CreateFileW(log.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr)
+                             : INVALID_HANDLE_VALUE;
+        TrimCrashLog(dir);
+        if (hold != INVALID_HANDLE_VALUE)
+            CloseHandle(hold);
+        const std::string now = ReadFileBytes(log);
+        EXPECT_TRUE(now == c.after) << now.size() << " bytes, not " << c.after.size() << ": "
+                                     << now.substr(0, 16);
+        EXPECT_EQ(GetFileAttributesW((log + L".tmp").c_str()), INVALID_FILE_ATTRIBUTES);
+    }
+    DeleteFileW(log.c_str());
+    TrimCrashLog(dir);  // no log: none made
+    EXPECT_EQ(GetFileAttributesW(log.c_str()), INVALID_FILE_ATTRIBUTES);
+    RemoveDirectoryW(dir.c_str());
 }
 
 }  // namespace

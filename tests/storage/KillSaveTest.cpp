@@ -68,4 +68,86 @@ TEST(KillSaveTest, KilledSaveLeavesTheOldOrTheNewFile) {
     }
 }
 
+// Runs the helper once to its end; true when it ended well.
+bool RunToEnd(const std::string& args) {
+    PROCESS_INFORMATION pi;
+    if (!Start(args, pi))
+        return false;
+    bool ended = WaitForSingleObject(pi.hProcess, 60000) == WAIT_OBJECT_0;
+    DWORD code = 1;
+    GetExitCodeProcess(pi.hProcess, &code);
+    if (!ended)
+        TerminateProcess(pi.hProcess, 9);
+    Close(pi);
+    return ended && code == 0;
+}
+
+// Waits until the file's size has been from, then to; false after 30 s.
+bool WaitForChange(const std::wstring& path, size_t from, size_t to) {
+    bool seenFrom = false;
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 30000;) {
+        WIN32_FILE_ATTRIBUTE_DATA a;
+        if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &a))
+            continue;
+        size_t size = a.nFileSizeLow;
+        if (size == from)
+            seenFrom = true;
+        else if (seenFrom && size == to)
+            return true;
+    }
+    return false;
+}
+
+// The helper moves one note from the data list to the pending list and back,
+// saving both files after each move. Killed just after either file took its
+// new content, whichever way the note went, it is in one of the files (for
+// one start in both), never in neither, and both files are whole.
+TEST(KillSaveTest, AKilledSaveOfBothFilesKeepsTheMovedNote) {
+    TempFolder folder;
+    ASSERT_TRUE(RunToEnd("moved " + Quoted(FromWide(folder.Path()))));
+    const std::string dataWith = ReadBytes(folder.File(L"DataWith.ini")),
+                      dataWithout = ReadBytes(folder.File(L"DataWithout.ini")),
+                      pendingWith = ReadBytes(folder.File(L"PendingWith.ini")),
+                      pendingWithout = ReadBytes(folder.File(L"PendingWithout.ini"));
+    ASSERT_GT(dataWith.size(), dataWithout.size());
+    ASSERT_GT(pendingWith.size(), pendingWithout.size());
+    const std::wstring data = folder.File(L"CorvanaData.ini"), pending = folder.File(L"BriscoPendingList.ini");
+    const struct {
+        const char* way;
+        const std::wstring& watched;
+        const std::string& before;
+        const std::string& after;
+    } cases[] = {
+        {"parked, the data file replaced", data, dataWith, dataWithout},
+        {"parked, the pending list replaced", pending, pendingWithout, pendingWith},
+        {"ACTIVEに戻す, the data file replaced", data, dataWithout, dataWith},
+        {"ACTIVEに戻す, the pending list replaced", pending, pendingWith, pendingWithout},
+    };
+    for (const auto& c : cases) {
+        for (int delay : {0, 1, 2}) {
+            SCOPED_TRACE(std::string(c.way) + ", killed " + std::to_string(delay) + " ms after");
+            std::string name = "corvana-move-loop-" + std::to_string(GetCurrentProcessId());
+            HANDLE started = CreateEventA(nullptr, TRUE, FALSE, name.c_str());
+            ASSERT_NE(nullptr, started);
+            PROCESS_INFORMATION pi;
+            ASSERT_TRUE(Start("move " + Quoted(FromWide(folder.Path())) + " " + name, pi));
+            HANDLE waits[] = {started, pi.hProcess};
+            bool saving = WaitForMultipleObjects(2, waits, FALSE, 60000) == WAIT_OBJECT_0;
+            bool changed = saving && WaitForChange(c.watched, c.before.size(), c.after.size());
+            if (changed)
+                Sleep(delay);
+            TerminateProcess(pi.hProcess, 9);
+            WaitForSingleObject(pi.hProcess, 10000);
+            Close(pi);
+            CloseHandle(started);
+            ASSERT_TRUE(saving) << "the helper ended before its first save";
+            ASSERT_TRUE(changed) << "the file never changed that way";
+            const std::string d = ReadBytes(data), p = ReadBytes(pending);
+            EXPECT_TRUE(d == dataWith || d == dataWithout) << "data file: " << d.size() << " bytes";
+            EXPECT_TRUE(p == pendingWith || p == pendingWithout) << "pending list: " << p.size() << " bytes";
+            EXPECT_FALSE(d == dataWithout && p == pendingWithout) << "the note is in neither file";
+        }
+    }
+}
+
 }  // namespace

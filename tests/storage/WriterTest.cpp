@@ -162,6 +162,40 @@ TEST_F(WriterTest, DestroyingAnOpenWriterCompletesTheFile) {
     EXPECT_FALSE(FileExists(target + L".tmp"));
 }
 
+// Finished, the new file lies whole beside the old one, which stays as it
+// was until the replace; a finished file not put in place goes again.
+TEST_F(WriterTest, AFinishedFileWaitsBesideTheOldOneForTheReplace) {
+    const std::string old = "[OLD]\r\n", now = "[NEW]\r\nK=v\r\n";
+    const struct {
+        const char* what;
+        bool replace;  // else abandoned, or the writer destroyed
+        bool destroy;
+    } cases[] = {{"replaced", true, false}, {"abandoned", false, false}, {"destroyed", false, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(WriteBytes(target, old));
+        {
+            CWriteIniFile w;
+            ASSERT_NE(0, w.openFile(target));
+            Write(w, {{"NEW", "K", "v"}});
+            ASSERT_NE(0, w.finishFile());
+            EXPECT_EQ(0, w.writeString("NEW", "L", "w"));
+            EXPECT_EQ(old, ReadBytes(target));
+            EXPECT_EQ(now, ReadBytes(target + L".tmp"));
+            if (c.replace) {
+                EXPECT_NE(0, w.replaceFile());
+            } else if (!c.destroy) {
+                w.abandonFile();
+            }
+            if (!c.destroy) {
+                EXPECT_EQ(0, w.replaceFile());  // nothing is left to put in place
+            }
+        }
+        EXPECT_EQ(c.replace ? now : old, ReadBytes(target));
+        EXPECT_FALSE(FileExists(target + L".tmp"));
+    }
+}
+
 // A save killed earlier leaves its temporary file; the next save overwrites it.
 TEST_F(WriterTest, LeftoverTemporaryFileIsOverwritten) {
     ASSERT_TRUE(WriteBytes(target + L".tmp", "[HALF]\r\nK=garbage that is longer"));
