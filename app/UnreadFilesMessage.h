@@ -1,5 +1,6 @@
 // What the user is told at start-up about files that were not read whole:
-// each file, and the copy kept of it as found.
+// each file, what was read of it and what was wrong, and the copy kept of
+// it as found.
 #pragma once
 #include <string>
 #include <vector>

@@ -1,6 +1,8 @@
 // Load and save times of the data file for 100, 1,000 and 10,000 notes: each
 // file is written through the panel's save chain, loaded through the start-up
-// data store (as at start-up), then saved again through the save chain.
+// data store (as at start-up), then saved again through the save chain; then
+// the same file without the count in its header is loaded, which reads every
+// note as well and keeps a copy of the file as found.
 #include <windows.h>
 
 #include <algorithm>
@@ -95,9 +97,54 @@ static std::string Growth(double now, double before) {
 }
 
 static void RemoveFolder(const std::string& dir) {
-    DeleteFileA((dir + "\\CorvanaData.ini").c_str());
-    DeleteFileA((dir + "\\BriscoPendingList.ini").c_str());
+    WIN32_FIND_DATAA fd;
+    HANDLE f = FindFirstFileA((dir + "\\*.ini").c_str(), &fd);
+    if (f != INVALID_HANDLE_VALUE) {
+        do
+            DeleteFileA((dir + "\\" + fd.cFileName).c_str());
+        while (FindNextFileA(f, &fd));
+        FindClose(f);
+    }
     RemoveDirectoryA(dir.c_str());
+}
+
+// The file without its count, as found after a damage: the load reads
+// every note and copies the file. Seconds, or -1 when it read otherwise.
+static double LoadUncounted(const std::string& dir, int n) {
+    const std::wstring path = ToWide(dir) + L"\\CorvanaData.ini";
+    std::string bytes;
+    {
+        HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+        char buf[65536];
+        DWORD got = 0;
+        while (h != INVALID_HANDLE_VALUE && ReadFile(h, buf, sizeof buf, &got, nullptr) && got > 0)
+            bytes.append(buf, got);
+        if (h != INVALID_HANDLE_VALUE)
+            CloseHandle(h);
+    }
+    const std::string count = "MEMLTENUM=" + std::to_string(n) + "\r\n";
+    size_t at = bytes.find(count);
+    if (at == std::string::npos)
+        return -1;
+    bytes.erase(at, count.size());
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    bool ok = WriteFile(h, bytes.data(), (DWORD)bytes.size(), &written, nullptr) && written == bytes.size();
+    CloseHandle(h);
+    if (!ok)
+        return -1;
+    AgeFile(path);
+    char cwd[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, cwd);
+    SetCurrentDirectoryA(dir.c_str());
+    double t0 = Now();
+    auto* store = new CMemletDataStore;
+    double load = Now() - t0;
+    SetCurrentDirectoryA(cwd);
+    ok = (int)store->m_MemletList.size() == n && store->m_UnreadFiles.size() == 1 &&
+         !store->m_UnreadFiles[0].m_strCopyPath.empty();
+    delete store;
+    return ok ? load : -1;
 }
 
 int main() {
@@ -110,7 +157,7 @@ int main() {
     const int sizes[] = {100, 1000, 10000};
     double prevLoad = 0, prevSave = 0;
     int failures = 0;
-    printf("%8s %8s %9s %6s %9s %6s\n", "notes", "file KB", "load s", "x", "save s", "x");
+    printf("%8s %8s %9s %6s %9s %6s %12s\n", "notes", "file KB", "load s", "x", "save s", "x", "uncounted s");
     for (int n : sizes) {
         std::string dir = std::string(tmp) + "corvana-bench-" + std::to_string(GetCurrentProcessId()) + "-" +
                           std::to_string(n);
@@ -149,8 +196,13 @@ int main() {
             failures++;
         }
         double save = MedianSave(panel, failures);
-        printf("%8d %8llu %9.3f %6s %9.3f %6s\n", n, (unsigned long long)fa.nFileSizeLow / 1024, load,
-               Growth(load, prevLoad).c_str(), save, Growth(save, prevSave).c_str());
+        double uncounted = LoadUncounted(dir, n);
+        if (uncounted < 0) {
+            fprintf(stderr, "%8d: the file without its count was not read whole and copied\n", n);
+            failures++;
+        }
+        printf("%8d %8llu %9.3f %6s %9.3f %6s %12.3f\n", n, (unsigned long long)fa.nFileSizeLow / 1024, load,
+               Growth(load, prevLoad).c_str(), save, Growth(save, prevSave).c_str(), uncounted);
         prevLoad = load;
         prevSave = save;
         RemoveFolder(dir);

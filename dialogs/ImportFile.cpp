@@ -1,8 +1,11 @@
 // Reading a file into the import cache: the header is checked step by step,
 // each refusal told once, and only a file whose text is not transformed is
-// taken. A stop leaves the cache empty.
+// taken. A stop leaves the cache empty. Of a damaged file every note section
+// present is read, and the user is told.
+#include "dialogs/FileDamageText.h"
 #include "dialogs/InportStackDlg.h"
 #include "framework/MessageBox.h"
+#include "framework/Text.h"
 #include "platform/VersionString.h"
 #include "storage/IniSection.h"
 #include "storage/MemletDataStore.h"
@@ -10,6 +13,18 @@
 namespace {
 
 constexpr size_t kHeaderBuffer = 1024;  // at most 1023 bytes of each value
+
+// The import never writes the file it reads: it needs no copy, and what
+// was not read stays in it.
+std::wstring DamagedImportMessage(const std::wstring& path, unsigned damage, int notesRead) {
+    std::wstring text = ToWide("このファイルに壊れたところが見つかりました。\r\n\r\n");
+    text.append(path).append(L"\r\n");
+    text += ToWide(FileDamageLines(damage, notesRead));
+    text += ToWide("\r\nインポートではファイルを書き換えないので、\r\n控えは作りません。");
+    if (damage & kDamageLosesData)
+        text += ToWide("\r\n読み込めなかった部分は、ファイルに残っています。");
+    return text;
+}
 
 }  // namespace
 
@@ -30,7 +45,8 @@ int CInportStackDlg::ReadImportFile(const std::wstring& path) {
         AppMessageBox("データの書き込み形式が異なります.(テキストが暗号化されています)", MB_OK);
         return 0;
     }
-    if (count == 0) {
+    CNoteSections sections = SurveyNoteSections(GetIniSectionNames(path), count);
+    if (sections.m_Indexes.empty() && !sections.m_nDamage) {
         AppMessageBox("データ件数が０件です", MB_OK);
         return 0;
     }
@@ -43,8 +59,13 @@ int CInportStackDlg::ReadImportFile(const std::wstring& path) {
         return 0;
 
     // Export files never carry a key: their text is plain.
-    ReadMemletSections(path, count, 0, m_MemletList);
+    unsigned damage = sections.m_nDamage | ReadNoteSections(path, sections.m_Indexes, 0, m_MemletList);
     for (CMemletData& data : m_MemletList)
         data.m_nSerial = CMemletData::NewSerial();
+    if (damage) {
+        // Told over the list of what was read.
+        UpdateList();
+        AppMessageBox(DamagedImportMessage(path, damage, (int)m_MemletList.size()), MB_OK);
+    }
     return (int)m_MemletList.size();
 }

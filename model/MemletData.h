@@ -19,7 +19,9 @@ public:
     // Returns 0 when the writer failed.
     int WriteIniSection(CWriteIniFile& writer, int textFormat, int key, const std::string& section,
                         const std::wstring& path);
-    void ReadIniSection(int key, const std::string& section, const std::wstring& path);
+    // False when the text was cut short (an odd number of digits): the
+    // bytes of its whole pairs are kept.
+    bool ReadIniSection(int key, const std::string& section, const std::wstring& path);
 
     // Attaching opens the note window on the target; detaching copies the
     // window's state back, closes it and tells the panel.

@@ -38,19 +38,24 @@ CMemletDataStore::CMemletDataStore()
 }
 
 void CMemletDataStore::LoadDataFile() {
-    if (!LoadMemletFile(m_strDataPath, m_MemletList))
-        KeepCopyOfUnread(m_strDataPath);
+    if (unsigned damage = LoadMemletFile(m_strDataPath, m_MemletList))
+        KeepCopyOfUnread(m_strDataPath, damage, (int)m_MemletList.size());
 }
 
 void CMemletDataStore::LoadPendingFile() {
-    if (!LoadMemletFile(m_strPendingPath, m_PendingList))
-        KeepCopyOfUnread(m_strPendingPath);
+    if (unsigned damage = LoadMemletFile(m_strPendingPath, m_PendingList))
+        KeepCopyOfUnread(m_strPendingPath, damage, (int)m_PendingList.size());
 }
 
-void CMemletDataStore::KeepCopyOfUnread(const std::wstring& path) {
+void CMemletDataStore::KeepCopyOfUnread(const std::wstring& path, unsigned damage, int notesRead) {
     SYSTEMTIME now;
     GetLocalTime(&now);
-    m_UnreadFiles.push_back({path, KeepUnreadCopy(path, now)});
+    CUnreadFile file;
+    file.m_strPath = path;
+    file.m_strCopyPath = KeepUnreadCopy(path, now, &file.m_bEarlierCopy);
+    file.m_nDamage = damage;
+    file.m_nNotesRead = notesRead;
+    m_UnreadFiles.push_back(std::move(file));
 }
 
 // Index of a section named "<prefix><decimal>", as "%d" prints it, or -1.
@@ -91,48 +96,58 @@ std::vector<int> FindIndexedSections(const std::vector<std::string>& sectionName
     return found;
 }
 
-bool IsReadWhole(const std::vector<std::string>& sectionNames, int count) {
-    int taken = std::min(count, kMaxIndexedSections);
+CNoteSections SurveyNoteSections(const std::vector<std::string>& sectionNames, int count) {
+    CNoteSections found;
+    std::vector<int>& present = found.m_Indexes;
     for (const std::string& name : sectionNames) {
         int i = SectionIndex(name, "MEMLETITEM");
-        if (i >= 0 && i >= taken)
-            return false;
+        if (i < 0)
+            continue;
+        if (i >= kMaxIndexedSections)
+            found.m_nDamage |= kDamageBeyondCap;
+        else
+            present.push_back(i);
     }
-    return true;
-}
-
-// The sections present, as FindIndexedSections gave them, into list.
-static void ReadPresentSections(const std::wstring& path, const std::vector<int>& present, int key,
-                                std::vector<CMemletData>& list) {
-    list.clear();
+    std::sort(present.begin(), present.end());
+    // The listing names a section as often as the file does; the system
+    // reads the first of them only.
+    auto twice = std::unique(present.begin(), present.end());
+    if (twice != present.end())
+        found.m_nDamage |= kDamageTwice;
+    present.erase(twice, present.end());
     if (present.empty())
-        return;
-    // Sections missing below the last one present give default notes, as a
-    // missing section reads; nothing is made past the last one.
-    list.reserve(present.back() + 1);
-    const CMemletData blank;
-    size_t next = 0;
-    char section[32];
-    for (int i = 0; i <= present.back(); i++) {
-        list.push_back(blank);
-        if (present[next] == i) {
-            snprintf(section, sizeof section, "MEMLETITEM%d", i);
-            list.back().ReadIniSection(key, section, path);
-            next++;
-        }
-    }
+        return found;
+    // A count that is missing, not a number, zero or below counts none.
+    if (present.back() >= count)
+        found.m_nDamage |= kDamageCount;
+    if ((size_t)present.back() + 1 > present.size())
+        found.m_nDamage |= kDamageGap;
+    return found;
 }
 
-bool LoadMemletFile(const std::wstring& path, std::vector<CMemletData>& list) {
+unsigned ReadNoteSections(const std::wstring& path, const std::vector<int>& indexes, int key,
+                          std::vector<CMemletData>& list) {
+    list.clear();
+    list.reserve(indexes.size());
+    unsigned damage = 0;
+    // One record of defaults, copied: making each afresh asks the screen.
+    const CMemletData blank;
+    char section[32];
+    for (int i : indexes) {
+        snprintf(section, sizeof section, "MEMLETITEM%d", i);
+        list.push_back(blank);
+        if (!list.back().ReadIniSection(key, section, path))
+            damage |= kDamageCutText;
+    }
+    return damage;
+}
+
+unsigned LoadMemletFile(const std::wstring& path, std::vector<CMemletData>& list) {
     int key = (int)GetVolumeSerialNumberOf(path);
     int n = CIniSection("SYSTEM", path).GetInt("MEMLTENUM", 0);
-    std::vector<std::string> names = GetIniSectionNames(path);
-    ReadPresentSections(path, FindIndexedSections(names, "MEMLETITEM", n), key, list);
+    CNoteSections sections = SurveyNoteSections(GetIniSectionNames(path), n);
+    unsigned damage = sections.m_nDamage | ReadNoteSections(path, sections.m_Indexes, key, list);
     // Read once at start-up: what the system keeps of it is of no more use.
     ReleaseIniFile(path);
-    return IsReadWhole(names, n);
-}
-
-void ReadMemletSections(const std::wstring& path, int count, int key, std::vector<CMemletData>& list) {
-    ReadPresentSections(path, FindIndexedSections(path, "MEMLETITEM", count), key, list);
+    return damage;
 }

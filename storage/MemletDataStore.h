@@ -23,7 +23,7 @@ public:
     std::vector<CUnreadFile> m_UnreadFiles;
 
 private:
-    void KeepCopyOfUnread(const std::wstring& path);
+    void KeepCopyOfUnread(const std::wstring& path, unsigned damage, int notesRead);
 };
 
 // The current directory followed by "\<name>", without doubling the
@@ -34,24 +34,34 @@ std::wstring PathInCurrentDirectory(const wchar_t* name);
 // The one store; null when there is none.
 extern CMemletDataStore* g_pMemletDataStore;
 
+// Indexes from kMaxIndexedSections on are never taken: a section name alone
+// must not make a file of a few bytes fill memory with default records.
+constexpr int kMaxIndexedSections = 100000;
+
+// The note sections ("MEMLETITEM%d") of a file, told by its section names
+// and the count in its header: the indexes present below the cap, each once
+// and in increasing order, and what keeps the file from being read whole
+// (the kDamage flags these show). Of a file read whole the indexes are
+// those its count reads.
+struct CNoteSections {
+    std::vector<int> m_Indexes;
+    unsigned m_nDamage = 0;
+};
+CNoteSections SurveyNoteSections(const std::vector<std::string>& sectionNames, int count);
+
+// Reads those sections, with the text key given, into list (emptied
+// first): one note for each. kDamageCutText when a text was cut short,
+// else 0.
+unsigned ReadNoteSections(const std::wstring& path, const std::vector<int>& indexes, int key,
+                          std::vector<CMemletData>& list);
+
 // Reads the notes of a file in the data file's layout into list (emptied
-// first). False when it holds note sections that were not read (IsReadWhole).
-bool LoadMemletFile(const std::wstring& path, std::vector<CMemletData>& list);
-// The sections "MEMLETITEM0" up to count - 1 of that file, read with the
-// text key given, into list (emptied first); see FindIndexedSections.
-void ReadMemletSections(const std::wstring& path, int count, int key, std::vector<CMemletData>& list);
+// first), with its drive's key: every note section it holds, as above.
+// What kept it from being read whole, 0 when nothing did.
+unsigned LoadMemletFile(const std::wstring& path, std::vector<CMemletData>& list);
 
 // Indexes i below count, in increasing order, for which the section
 // "<prefix>i" is in the file at path. A count read from a file may be far
 // larger than what the file holds; callers stop after the last index found.
-// Indexes from kMaxIndexedSections on are never taken: a section name alone
-// must not make a file of a few bytes fill memory with default records.
-constexpr int kMaxIndexedSections = 100000;
 std::vector<int> FindIndexedSections(const std::wstring& path, const char* prefix, int count);
 std::vector<int> FindIndexedSections(const std::vector<std::string>& sectionNames, const char* prefix, int count);
-
-// True when every note section ("MEMLETITEM%d") among a file's section names
-// is one that the count read from its header lets the loader take. A count
-// that is missing, not a number, zero or below leaves every note section
-// unread; a count above the sections present reads them all.
-bool IsReadWhole(const std::vector<std::string>& sectionNames, int count);

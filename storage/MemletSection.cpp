@@ -136,7 +136,7 @@ int CMemletData::WriteIniSection(CWriteIniFile& writer, int textFormat, int key,
     return ok;
 }
 
-void CMemletData::ReadIniSection(int key, const std::string& section, const std::wstring& path) {
+bool CMemletData::ReadIniSection(int key, const std::string& section, const std::wstring& path) {
     CIniSection ini(section, path);
     auto str = [&](const char* name) { return ini.GetString(name, "", kIniBufferSize); };
 
@@ -185,10 +185,14 @@ void CMemletData::ReadIniSection(int key, const std::string& section, const std:
     m_arrow.m_nEndY = ini.GetInt("ARWENDY", m_arrow.m_nEndY);
     m_nArLineWidth = ini.GetInt("ARLINEWIDTH", m_nArLineWidth);
 
+    bool whole = true;
     int textFormat = ini.GetInt("TEXTFORMAT", 0);
     if (textFormat == 0 || textFormat == 1) {
-        // At most 8,191 digits arrive, so at most 4,095 bytes.
+        // At most 8,191 digits arrive, so at most 4,095 bytes. A writer
+        // leaves an even number: an odd one is a text cut short, in the file
+        // or by the buffer, and what it holds whole is kept.
         std::string hex = str("TEXT");
+        whole = hex.size() % 2 == 0;
         unsigned char text[kIniBufferSize / 2] = {};
         int n = DecodeHex(hex, text);
         text[n] = '\0';
@@ -196,4 +200,5 @@ void CMemletData::ReadIniSection(int key, const std::string& section, const std:
             DecryptText(n, text, key);
         m_strText = (const char*)text;
     }
+    return whole;
 }

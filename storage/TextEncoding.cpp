@@ -12,10 +12,8 @@ void EncodeHex(int length, const unsigned char* data, char* out) {
 }
 
 int DecodeHex(std::string_view hex, unsigned char* out) {
-    if (hex.size() % 2 != 0) {
+    if (hex.size() % 2 != 0)
         Trace("受信データの文字数が奇数です\n");
-        return 0;
-    }
     int n = (int)(hex.size() / 2);
     for (int i = 0; i < n; i++)
         out[i] = (unsigned char)(HexCharToInt(hex[2 * i]) * 16 + HexCharToInt(hex[2 * i + 1]));

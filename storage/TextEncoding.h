@@ -7,8 +7,8 @@
 // Writes 2 * length lower-case digits and a terminating zero to out.
 void EncodeHex(int length, const unsigned char* data, char* out);
 // Decodes pairs of digits into out (room for hex.size() / 2 bytes) and
-// returns the number of bytes written. An odd number of digits decodes to
-// nothing: 0, and out is left alone.
+// returns the number of bytes written. Of an odd number of digits (a text
+// cut short) the whole pairs are decoded and the last digit is left over.
 int DecodeHex(std::string_view hex, unsigned char* out);
 // Value of one hexadecimal digit; anything else counts as 0.
 int HexCharToInt(char c);

@@ -9,6 +9,7 @@
 #include "framework/FileDialog.h"
 #include "framework/ModalScript.h"
 #include "framework/TestWindows.h"
+#include "framework/Text.h"
 #include "note/MemletWin.h"
 #include "panel/ControlDlgTestAccess.h"
 #include "panel/Hub.h"
@@ -63,6 +64,15 @@ std::string Item(int i, const std::string& text, const std::string& more = "") {
            "\r\n" + more;
 }
 
+// What the import tells of a damaged file: the notes read, a line for each
+// kind of damage, and that the file stays as it is.
+std::string Damaged(const std::wstring& path, const std::string& lines, bool lost = false) {
+    return "このファイルに壊れたところが見つかりました。\r\n\r\n" + FromWide(path) + "\r\n" + lines +
+           "\r\nインポートではファイルを書き換えないので、\r\n控えは作りません。" +
+           (lost ? "\r\n読み込めなかった部分は、ファイルに残っています。" : "");
+}
+const char kCountWrong[] = "  付箋の数の記録が中身と合いません。\r\n";
+
 struct ImportCase {
     const char* name;
     std::optional<std::string> file;  // none: no file there
@@ -75,6 +85,8 @@ TEST_F(CachesTest, ImportTakesOnlyWhatPassesTheChecks) {
     std::string binary("\x00\x01\xff\xfe[SYSTEM]\x00\r\nAPPNAME=Corvana\x00", 30);
     binary += std::string(500, '\x9f');
     std::string huge = Own("0", "2000000000") + Item(0, "一件だけ");
+    const std::wstring path = m_folder.File(L"取り込み.qvx");
+    auto read = [](int n) { return "  読み込めた付箋: " + std::to_string(n) + "枚\r\n"; };
     const ImportCase cases[] = {
         {"own export", FixtureFile(kFileExportTwo), 0, {}, "会議は１５時から\r\n資料を持参 -"},
         {"other case", Header("corvana", OwnVersion().c_str(), "0", "1") + Item(0, "x"), 0, {kNotOurs}, ""},
@@ -87,13 +99,32 @@ TEST_F(CachesTest, ImportTakesOnlyWhatPassesTheChecks) {
         {"SAVEFORMAT -1", Own("-1", "1") + Item(0, "x"), 0, {kFormat}, ""},
         {"SAVEFORMAT missing", Own(nullptr, "1") + Item(0, "x"), 0, {kFormat}, ""},
         {"SAVEFORMAT 00", Own("00", "1") + Item(0, "x"), 0, {kFormat}, ""},
-        {"MEMLTENUM 0", Own("0", "0") + Item(0, "x"), 0, {kNoRecords}, ""},
-        {"MEMLTENUM missing", Own("0", nullptr) + Item(0, "x"), 0, {kNoRecords}, ""},
-        {"MEMLTENUM -1", Own("0", "-1") + Item(0, "x"), 0, {}, ""},
-        {"5 without sections", Own("0", "5"), 0, {}, ""},
+        // Before, a count that read none kept the notes held from the list, said or not.
+        {"MEMLTENUM 0", Own("0", "0") + Item(0, "x"), 0, {Damaged(path, read(1) + kCountWrong)}, "x"},
+        {"MEMLTENUM missing", Own("0", nullptr) + Item(0, "x") + Item(1, "y"), 0,
+         {Damaged(path, read(2) + kCountWrong)}, "x y"},
+        {"MEMLTENUM -1", Own("0", "-1") + Item(0, "x"), 0, {Damaged(path, read(1) + kCountWrong)}, "x"},
+        {"counted too low", Own("0", "1") + Item(0, "一") + Item(1, "二") + Item(2, "三"), 0,
+         {Damaged(path, read(3) + kCountWrong)}, "一 二 三"},
+        {"MEMLTENUM 0 without sections", Own("0", "0"), 0, {kNoRecords}, ""},
+        {"5 without sections", Own("0", "5"), 0, {kNoRecords}, ""},
+        {"-1 without sections", Own("0", "-1") + "[MEMLETITEM01]\r\nTITLE=x\r\n", 0, {kNoRecords}, ""},
         {"2000000000 with one", huge, 0, {}, "一件だけ"},
-        {"gaps below the last", Own("0", "5") + Item(1, "一") + Item(3, "三"), 0, {}, "- 一 - 三"},
-        {"only past the bound", Own("0", "2000000000") + Item(100000, "遠い"), 0, {}, ""},
+        // Before, each missing section became a record of defaults.
+        {"gaps below the last", Own("0", "5") + Item(1, "一") + Item(3, "三"), 0,
+         {Damaged(path, read(2) + "  付箋の番号に抜けがあります。\r\n")}, "一 三"},
+        {"only past the bound", Own("0", "2000000000") + Item(100000, "遠い"), 0,
+         {Damaged(path, read(0) + "  番号が100000以上の付箋は読み込めません。\r\n", true)}, ""},
+        // Before, a text cut short read empty.
+        {"a text cut short", Own("0", "2") + Item(0, "一") + "[MEMLETITEM1]\r\nTEXT=8381838\r\n", 0,
+         {Damaged(path, read(2) + "  途中で切れた本文は、切れる前まで読み込みました。\r\n", true)},
+         "一 メ\x83"},
+        {"a section twice", Own("0", "2") + Item(0, "一") + Item(1, "二") + Item(1, "後の二"), 0,
+         {Damaged(path, read(2) + "  同じ番号の付箋が二つあり、二つ目は読み込めません。\r\n", true)}, "一 二"},
+        {"other version and damage, yes", Header("Corvana", "Ver.:0.9", "0", "0") + Item(0, "古い版"), IDYES,
+         {kOtherVersion, Damaged(path, read(1) + kCountWrong)}, "古い版"},
+        {"other version and damage, no", Header("Corvana", "Ver.:0.9", "0", "0") + Item(0, "古い版"), IDNO,
+         {kOtherVersion}, ""},
         {"other version, yes", Header("Corvana", "Ver.:0.9", "0", "1") + Item(0, "古い版"), IDYES,
          {kOtherVersion}, "古い版"},
         {"other version, no", Header("Corvana", "Ver.:0.9", "0", "1") + Item(0, "古い版"), IDNO,
@@ -109,7 +140,6 @@ TEST_F(CachesTest, ImportTakesOnlyWhatPassesTheChecks) {
     };
     for (const ImportCase& c : cases) {
         SCOPED_TRACE(c.name);
-        std::wstring path = m_folder.File(L"取り込み.qvx");
         DeleteFileW(path.c_str());
         if (c.file) {
             ASSERT_TRUE(WriteBytes(path, *c.file));
@@ -121,6 +151,7 @@ TEST_F(CachesTest, ImportTakesOnlyWhatPassesTheChecks) {
         EXPECT_EQ(c.boxes, Boxes());
         EXPECT_EQ(c.texts, Texts(m_import.m_MemletList));
         EXPECT_EQ(m_import.m_MemletList.size(), Rows(m_import.m_ListCtrl).size());
+        EXPECT_EQ(c.file.value_or(""), ReadBytes(path)) << "the file read was changed";
         Press(m_import, IDC_BUTTON_CLEARDATA);
     }
     std::vector<CFileDialogArgs> asked = FileDialogs();
@@ -184,8 +215,13 @@ TEST_F(CachesTest, HostileValuesAreImportedAndOpened) {
     Press(m_import, IDC_BUTTON_OPENFILE);
     ASSERT_EQ(std::size(sections), m_import.m_MemletList.size());
     const std::vector<CMemletData>& got = m_import.m_MemletList;
+    // Three digits: one byte whole, and the user told.
+    EXPECT_EQ(std::vector<std::string>{Damaged(path, "  読み込めた付箋: 5枚\r\n"
+                                                     "  途中で切れた本文は、切れる前まで読み込みました。\r\n",
+                                               true)},
+              Boxes());
     EXPECT_EQ(20, got[0].m_nTransparent);
-    EXPECT_EQ("", got[0].m_strText);  // odd digits
+    EXPECT_EQ("a", got[0].m_strText);
     EXPECT_EQ("", got[1].m_strText);  // a zero first byte
     EXPECT_EQ(INT_MIN, got[2].m_rectWin.left);
     EXPECT_EQ(INT_MAX, got[2].m_rectWin.right);

@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include "e2e/Input.h"
+#include "e2e/ListView.h"
 #include "framework/Text.h"
 
 namespace {
@@ -18,6 +19,7 @@ constexpr int kButtonGetAll = 1185;
 constexpr int kButtonSaveFile = 3;
 constexpr int kButtonOpenFile = 1132;
 constexpr int kButtonImportAll = 1133;
+constexpr int kListInport = 1131;
 constexpr int kButtonActive = 1149;
 constexpr int kListPending = 1148;
 constexpr UINT kShowMainPanel = 32771;
@@ -153,6 +155,49 @@ TEST_F(CachesRoundTrip, DataFileThroughExportAndImport) {
         EXPECT_EQ(Fixture(kFileImportTwoSaved), ReadFileBytes(data));
         second.Kill();
     }
+}
+
+// An export file whose header counts one of its two notes and whose first
+// text is cut short: every note is read, the box says what was read and
+// what was wrong, and the file stays as it was, with no copy beside it.
+// Before, one note was read, its text empty, and nothing was said.
+TEST_F(CachesRoundTrip, ADamagedFileIsReadAsFarAsItIsWholeAndSaid) {
+    std::string file = Fixture(kFileExportTwo);
+    const size_t count = file.find("MEMLTENUM=2\r\n");
+    const size_t cut = file.find("8e9d8e51\r\n");
+    ASSERT_NE(count, std::string::npos);
+    ASSERT_NE(cut, std::string::npos);
+    file.erase(cut + 5, 3);  // one digit of the last character left
+    file.replace(count, 11, "MEMLTENUM=1");
+    CScratchFolder away(L"傷んだ書き出し");
+    const std::wstring path = away.File(L"傷んだ.qvx");
+    ASSERT_TRUE(WriteFileBytes(path, file));
+
+    ASSERT_NO_FATAL_FAILURE(StartCorvana());
+    DWORD pid = m_corvana.Pid();
+    ASSERT_TRUE(m_corvana.Command(kShowInportStack));
+    HWND importDlg = WaitDialog(pid, "インポートキャッシュ");
+    ASSERT_TRUE(importDlg) << "the import cache was not shown";
+    ASSERT_TRUE(Press(importDlg, kButtonOpenFile));
+    ASSERT_TRUE(ChooseInFileDialog(pid, path)) << "no open dialog";
+    const std::string told = "このファイルに壊れたところが見つかりました。\r\n\r\n" + FromWide(path) +
+                             "\r\n  読み込めた付箋: 2枚\r\n  付箋の数の記録が中身と合いません。\r\n"
+                             "  途中で切れた本文は、切れる前まで読み込みました。\r\n\r\n"
+                             "インポートではファイルを書き換えないので、\r\n控えは作りません。\r\n"
+                             "読み込めなかった部分は、ファイルに残っています。";
+    ASSERT_TRUE(AnswerMessageBox(pid, told, IDOK)) << "no box telling what was read and what was wrong";
+    EXPECT_EQ(2, ListRowCount(GetDlgItem(importDlg, kListInport)));
+    EXPECT_EQ(std::vector<std::wstring>{L"傷んだ.qvx"}, away.Files());
+    EXPECT_EQ(file, ReadFileBytes(path));
+
+    ASSERT_TRUE(Press(importDlg, kButtonImportAll));
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(importDlg); })) << "still shown after importing";
+    CIniText saved = Save();
+    ASSERT_EQ(2, saved.NoteCount());
+    // The last record goes first.
+    EXPECT_EQ("会議は１５時から\r\n資料を持", saved.NoteText(1));
+    EXPECT_EQ("", saved.NoteText(0));
+    EXPECT_TRUE(MessageBoxes(pid).empty());
 }
 
 // A note on notepad parked with the panel's "保留リストに移動" stays parked

@@ -240,8 +240,9 @@ TEST_F(BeyondCodePageFolder, ADamagedFileIsCopiedThereAndToldByItsRealPath) {
     })) << "no copy in its own folder";
     EXPECT_EQ(ReadFileBytes(copy), damaged);
     const std::wstring told =
-        ToWide("次のファイルは全部を読み込めませんでした（付箋の数の記録が中身と合いません）。\r\n\r\n") + data +
-        ToWide("\r\n  元のままの控え: ") + copy + ToWide("\r\n\r\n次の保存では、読み込めた付箋だけが書き込まれます。");
+        ToWide("次のファイルに壊れたところが見つかりました。\r\n\r\n") + data +
+        ToWide("\r\n  読み込めた付箋: 2枚\r\n  付箋の数の記録が中身と合いません。\r\n  元のままの控え: ") + copy +
+        ToWide("\r\n\r\n次の保存では、読み込めた付箋をすべて書き込み、\r\nファイルを正しい形に直します。");
     HWND box = nullptr;
     EXPECT_TRUE(WaitFor([&] { return (box = FindMessageBox(corvana.Pid(), told)) != nullptr; }))
         << "no box naming the file and its copy by their paths";

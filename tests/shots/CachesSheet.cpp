@@ -1,11 +1,13 @@
 // The export cache, the import cache and the pending list, each with a few
-// notes listed, and the import cache refusing a file of another program.
+// notes listed, the import cache refusing a file of another program, and
+// the import cache telling of a damaged file over the notes it read.
 #include <string>
 
 #include "dialogs/ExportStackDlg.h"
 #include "dialogs/InportStackDlg.h"
 #include "dialogs/PendingDlg.h"
 #include "framework/Text.h"
+#include "platform/VersionString.h"
 #include "shots/Settle.h"
 #include "shots/Sheets.h"
 
@@ -88,5 +90,38 @@ bool ShowImportRefusalSheet(const char* file) {
     Pump(500);
     bool saved = SaveBoxSheet(file, g_import.m_hWnd, [&] { g_import.ReadImportFile(ToWide(path)); });
     DeleteFileA(path.c_str());
+    return saved;
+}
+
+bool ShowImportDamageSheet(const char* file) {
+    if (!g_import.Create(nullptr))
+        return false;
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring path = std::wstring(temp) + L"corvana-shot-議事録メモ.qvx";
+    // Four notes counted two, the last text cut short.
+    std::string damaged = "[SYSTEM]\r\nAPPNAME=Corvana\r\nVERSION=" + HeaderVersion(GetVersionString()) +
+                          "\r\nSAVEFORMAT=0\r\nMEMLTENUM=2\r\n";
+    const std::vector<CMemletData> notes = Notes();
+    for (size_t i = 0; i < notes.size(); i++) {
+        static const char digits[] = "0123456789abcdef";
+        std::string hex;
+        for (unsigned char c : notes[i].m_strText) {
+            hex += digits[c >> 4];
+            hex += digits[c & 15];
+        }
+        if (i + 1 == notes.size())
+            hex.resize(hex.size() - 3);
+        damaged += "[MEMLETITEM" + std::to_string(i) + "]\r\nEXENAME=" + notes[i].m_strExeName +
+                   "\r\nTITLE=" + notes[i].m_strTitle + "\r\nTEXT=" + hex + "\r\n";
+    }
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(h, damaged.data(), (DWORD)damaged.size(), &written, nullptr);
+    CloseHandle(h);
+    Place(g_import, g_import.m_ListCtrl);
+    Pump(500);
+    bool saved = SaveBoxSheet(file, g_import.m_hWnd, [&] { g_import.ReadImportFile(path); });
+    DeleteFileW(path.c_str());
     return saved;
 }

@@ -89,10 +89,14 @@ RECT ShowWritingSheet() {
 
 bool ShowUnreadFilesSheet(const char* file) {
     const std::wstring folder = L"C:\\Users\\山田\\Documents\\Corvana";
-    std::vector<CUnreadFile> files = {
-        {folder + L"\\CorvanaData.ini", folder + L"\\CorvanaData_読込不完全_20261210_085312.ini"},
-        {folder + L"\\BriscoPendingList.ini", L""},
-    };
+    std::vector<CUnreadFile> files(2);
+    files[0].m_strPath = folder + L"\\CorvanaData.ini";
+    files[0].m_strCopyPath = folder + L"\\CorvanaData_読込不完全_20261210_085312.ini";
+    files[0].m_nDamage = kDamageCount | kDamageCutText;
+    files[0].m_nNotesRead = 12000;
+    files[1].m_strPath = folder + L"\\BriscoPendingList.ini";
+    files[1].m_nDamage = kDamageGap | kDamageTwice;
+    files[1].m_nNotesRead = 3;
     return SaveBoxSheet(file, nullptr, [&] { AppMessageBox(UnreadFilesMessage(files), MB_OK); });
 }
 

@@ -34,6 +34,7 @@ RECT ShowPendingSheet();
 // inside it, into the BMP file; false when it could not.
 bool ShowNoteMenuSheet(const char* file);
 bool ShowImportRefusalSheet(const char* file);
+bool ShowImportDamageSheet(const char* file);
 bool ShowUnreadFilesSheet(const char* file);
 bool ShowUnservedFolderSheet(const char* file);
 // The match condition and preset dialogs.

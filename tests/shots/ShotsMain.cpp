@@ -21,6 +21,7 @@ struct SavingSheet {
 const SavingSheet kSavingSheets[] = {
     {"menu", ShowNoteMenuSheet},
     {"importrefusal", ShowImportRefusalSheet},
+    {"importdamage", ShowImportDamageSheet},
     {"unreadfiles", ShowUnreadFilesSheet},
     {"unservedfolder", ShowUnservedFolderSheet},
 };

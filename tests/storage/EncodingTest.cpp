@@ -49,13 +49,22 @@ TEST(Encoding, DecodeHex) {
     }
 }
 
-TEST(Encoding, OddHexDecodesToNothingAndLeavesTheOutputAlone) {
-    for (const char* hex : {"616", "6", "61626"}) {
+TEST(Encoding, OddHexDecodesItsWholePairs) {
+    struct Case {
+        const char* hex;
+        std::string bytes;
+    } cases[] = {
+        {"616", "a"},
+        {"6", ""},
+        {"61626", "ab"},
+        {"838183", std::string("\x83\x81\x83", 3)},
+    };
+    for (const Case& c : cases) {
         unsigned char out[8];
         memset(out, 0xEE, sizeof out);
-        EXPECT_EQ(DecodeHex(hex, out), 0) << hex;
-        for (unsigned char b : out)
-            EXPECT_EQ(b, 0xEE) << hex;
+        EXPECT_EQ(DecodeHex(c.hex, out), (int)c.bytes.size()) << c.hex;
+        EXPECT_EQ(std::string((char*)out, c.bytes.size()), c.bytes) << c.hex;
+        EXPECT_EQ(out[c.bytes.size()], 0xEE) << c.hex;
     }
 }
 

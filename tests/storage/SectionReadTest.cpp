@@ -12,14 +12,19 @@
 
 static const char* kSection = "MEMLETITEM0";
 
-// The record after reading [MEMLETITEM0] holding these lines.
-static CMemletData ReadInto(CMemletData rec, const std::string& lines, int key = 0) {
+// The record after reading [MEMLETITEM0] holding these lines, and whether
+// the reading called it whole.
+static CMemletData ReadInto(CMemletData rec, const std::string& lines, int key = 0, bool* whole = nullptr) {
     std::wstring path = SectionTestPath(L"read.ini");
     WriteBytes(path, "[SYSTEM]\r\nMEMLTENUM=1\r\n[MEMLETITEM0]\r\n" + lines + "[MEMLETITEM1]\r\nTEXT=7a7a\r\n");
-    rec.ReadIniSection(key, kSection, path);
+    bool read = rec.ReadIniSection(key, kSection, path);
+    if (whole)
+        *whole = read;
     return rec;
 }
-static CMemletData Read(const std::string& lines, int key = 0) { return ReadInto(CMemletData(), lines, key); }
+static CMemletData Read(const std::string& lines, int key = 0, bool* whole = nullptr) {
+    return ReadInto(CMemletData(), lines, key, whole);
+}
 
 
 TEST(SectionRead, Text) {
@@ -27,26 +32,33 @@ TEST(SectionRead, Text) {
         const char* lines;
         int key;
         std::string text;
+        bool whole;
     } cases[] = {
-        {"TEXTFORMAT=0\r\nTEXT=616263\r\n", 0, "abc"},
-        {"TEXT=616263\r\n", 0, "abc"},  // a missing format counts as 0
-        {"TEXTFORMAT=0\r\nTEXT=\r\n", 0, ""},
-        {"TEXT=616\r\n", 0, ""},  // odd: nothing decodes
-        {"TEXT=4A4b\r\n", 0, "JK"},
-        {"TEXT=zz41\r\n", 0, ""},  // 00 41: the text ends before its first byte
-        {"TEXT=610062\r\n", 0, "a"},
-        {"TEXT=83818382\r\n", 0, "メモ"},
-        {"TEXTFORMAT=1\r\nTEXT=61636567\r\n", 0, "abcd"},
-        {"TEXTFORMAT=1\r\nTEXT=616365aa\r\n", 0x43000000, "abcd"},
-        {"TEXTFORMAT=1\r\nTEXT=ae9f9081\r\n", 0x1a2b3c4d, "abcd"},
-        {"TEXTFORMAT=1\r\nTEXT=4100\r\n", 0, "\x41\xff"},
-        {"TEXTFORMAT=1\r\nTEXT=ae9f9081\r\n", 0, "\xae\x9e\x8e\x7e"},  // another key: other bytes, no check
-        {"", 0, ""},
+        {"TEXTFORMAT=0\r\nTEXT=616263\r\n", 0, "abc", true},
+        {"TEXT=616263\r\n", 0, "abc", true},  // a missing format counts as 0
+        {"TEXTFORMAT=0\r\nTEXT=\r\n", 0, "", true},
+        {"TEXT=616\r\n", 0, "a", false},  // odd: cut short, the whole pairs kept
+        {"TEXT=6\r\n", 0, "", false},
+        {"TEXT=8381838\r\n", 0, "メ\x83", false},  // cut inside a character
+        {"TEXT=4A4b\r\n", 0, "JK", true},
+        {"TEXT=zz41\r\n", 0, "", true},  // 00 41: the text ends before its first byte
+        {"TEXT=610062\r\n", 0, "a", true},
+        {"TEXT=83818382\r\n", 0, "メモ", true},
+        {"TEXTFORMAT=1\r\nTEXT=61636567\r\n", 0, "abcd", true},
+        {"TEXTFORMAT=1\r\nTEXT=616365aa\r\n", 0x43000000, "abcd", true},
+        {"TEXTFORMAT=1\r\nTEXT=ae9f9081\r\n", 0x1a2b3c4d, "abcd", true},
+        {"TEXTFORMAT=1\r\nTEXT=ae9f908\r\n", 0x1a2b3c4d, "abc", false},
+        {"TEXTFORMAT=1\r\nTEXT=4100\r\n", 0, "\x41\xff", true},
+        {"TEXTFORMAT=1\r\nTEXT=ae9f9081\r\n", 0, "\xae\x9e\x8e\x7e", true},  // another key: other bytes, no check
+        {"TEXTFORMAT=2\r\nTEXT=616\r\n", 0, "old", true},  // not read at all
+        {"", 0, "", true},
     };
     for (const Case& c : cases) {
         CMemletData seed;
         seed.m_strText = "old";
-        EXPECT_EQ(ReadInto(seed, c.lines, c.key).m_strText, c.text) << c.lines;
+        bool whole = !c.whole;
+        EXPECT_EQ(ReadInto(seed, c.lines, c.key, &whole).m_strText, c.text) << c.lines;
+        EXPECT_EQ(whole, c.whole) << c.lines;
     }
 }
 
@@ -62,9 +74,15 @@ TEST(SectionRead, TextLengthLimits) {
     std::string full;
     for (int i = 0; i < 4095; i++)
         full += "41";
-    EXPECT_EQ(Read("TEXT=" + full + "\r\n").m_strText, std::string(4095, 'A'));
-    // 8,192 digits arrive cut to 8,191, an odd count: the text is empty.
-    EXPECT_EQ(Read("TEXT=" + full + "4141\r\n").m_strText, "");
+    bool whole = false;
+    EXPECT_EQ(Read("TEXT=" + full + "\r\n", 0, &whole).m_strText, std::string(4095, 'A'));
+    EXPECT_TRUE(whole);
+    // 8,192 digits and more arrive cut to 8,191, an odd count: 4,095 bytes
+    // of them are kept, and the text is known to be cut.
+    for (const char* more : {"4", "41", "4141", "414141"}) {
+        EXPECT_EQ(Read("TEXT=" + full + more + "\r\n", 0, &whole).m_strText, std::string(4095, 'A')) << more;
+        EXPECT_FALSE(whole) << more;
+    }
 }
 
 TEST(SectionRead, Dates) {
