@@ -131,10 +131,15 @@ TEST_F(PropsEndToEnd, PasteHotKeyChangedByItsKeysPastesAndTheOldOneNoLonger) {
     ASSERT_TRUE(BringToFront(dlg));
     ASSERT_TRUE(ClickInto(GetDlgItem(dlg, kHotKeyPast)));
     ASSERT_TRUE(PressKeys({VK_CONTROL, VK_MENU, 'P'}));
-    // The keys are the field's; the mouse takes OK.
+    // The keys are the field's; the mouse takes OK. Under Wine a click sent
+    // right after keys is now and then not delivered: it is given again.
     RECT ok = WindowRect(GetDlgItem(dlg, IDOK));
-    ASSERT_TRUE(ClickAt(POINT{(ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2}));
-    ASSERT_TRUE(WaitGone(dlg)) << "the dialog stays";
+    bool gone = false;
+    for (int attempt = 0; attempt < 3 && !gone; attempt++) {
+        ASSERT_TRUE(ClickAt(POINT{(ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2}));
+        gone = WaitFor([dlg] { return !IsWindow(dlg) || !IsWindowVisible(dlg); }, 3000);
+    }
+    ASSERT_TRUE(gone) << "the dialog stays";
     EXPECT_TRUE(WaitFor([&] {
         CIniText file = CIniText::Load(PropatyFile());
         return file.Get("HK_PAST", "MODIFIERS") == "3" && file.Get("HK_PAST", "KEY") == "80";
